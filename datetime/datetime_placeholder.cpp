@@ -1,0 +1,1 @@
+#include "sapi/sapi.h"

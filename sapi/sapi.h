@@ -1,0 +1,80 @@
+/* The support library's C interface: keyword-parameter parser, date and
+ * time routines (and the FTP client). Usable from C and C++. */
+#ifndef SAPI_SAPI_H
+#define SAPI_SAPI_H
+
+#include <stdio.h>
+
+/* Functions are exported by undecorated name: from sapi.def on Windows, by
+ * visibility on other systems. Data needs dllimport on the consumer's side of
+ * a DLL; define SAPI_STATIC when the static library is linked in. */
+#if defined(_WIN32)
+#  define SAPI_API
+#  if defined(SAPI_BUILD) || defined(SAPI_STATIC)
+#    define SAPI_DATA extern
+#  else
+#    define SAPI_DATA extern __declspec(dllimport)
+#  endif
+#else
+#  define SAPI_API __attribute__((visibility("default")))
+#  define SAPI_DATA extern SAPI_API
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* ---- Keyword-parameter parser ------------------------------------------ */
+
+enum { PARM_BYTE = 0, PARM_INTEGER = 1, PARM_DOUBLE = 2, PARM_STRING = 3 };
+
+typedef struct MixedParmItem {
+    int type;   /* one of PARM_BYTE .. PARM_STRING */
+    void *dest; /* where the value goes; a string needs 256 chars */
+} MixedParmItem;
+
+SAPI_API int SAPILocateKeyword(FILE *file, const char *keyword);
+SAPI_API int SAPIPreviewNextKeyword(FILE *file, char *name);
+SAPI_API int SAPIGetParmTotal(FILE *file);
+SAPI_API int SAPIGetByteParm(FILE *file, unsigned char *values, int max);
+SAPI_API int SAPIGetIntegerParm(FILE *file, int *values, int max);
+SAPI_API int SAPIGetDoubleParm(FILE *file, double *values, int max);
+SAPI_API int SAPIGetStringParm(FILE *file, char **values, int max);
+SAPI_API int SAPIGetMixedParm(FILE *file, MixedParmItem *items, int n);
+SAPI_API void SAPIGetRawString(char *out);
+
+/* ---- Date and time ------------------------------------------------------ */
+
+/* Local date and time packed into one word: bits 0-5 year since 1990,
+ * 6-9 month, 10-14 day, 15-19 hour, 20-25 minute, 26-31 second. */
+typedef unsigned int TimeStamp;
+
+SAPI_API void SAPIGetCurrentTime(TimeStamp *stamp);
+SAPI_API int SAPICompareDates(const TimeStamp *a, const TimeStamp *b);
+SAPI_API int SAPICompareTimeStamps(const TimeStamp *a, const TimeStamp *b);
+SAPI_API int SAPICompareBounds(const TimeStamp *lower, const TimeStamp *upper,
+                               const TimeStamp *stamp);
+SAPI_API void SAPIIncrementDate(TimeStamp *stamp);
+SAPI_API void SAPIDecrementDate(TimeStamp *stamp);
+SAPI_API void SAPIIncrementHour(TimeStamp *stamp);
+SAPI_API void SAPIDecrementHour(TimeStamp *stamp);
+SAPI_API void SAPIIncrementMinute(TimeStamp *stamp);
+SAPI_API void SAPIDecrementMinute(TimeStamp *stamp);
+SAPI_API unsigned int SAPIConvertTimeStampToSeconds(const TimeStamp *stamp);
+SAPI_API void SAPIConvertSecondsToTimeStamp(unsigned int seconds, TimeStamp *stamp);
+SAPI_API const char *SAPIGetDayOfWeek(const TimeStamp *stamp);
+SAPI_API int SAPIGetDaysInMonth(const TimeStamp *stamp);
+SAPI_API const char *SAPIGetShortMonth(int month);
+SAPI_API const char *SAPIGetFullMonth(int month);
+SAPI_API int SAPIGetTimezoneOffset(void);
+/* out must hold 40 chars; styles 0 to 12, any other leaves out untouched. */
+SAPI_API void SAPIGetTimeDateString(const TimeStamp *stamp, short style, char *out);
+
+SAPI_DATA const char *const short_month_list[13];
+SAPI_DATA const char *const full_month_list[13];
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* SAPI_SAPI_H */
