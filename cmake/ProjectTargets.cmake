@@ -4,16 +4,36 @@
 # every form of the library (shared, DLL and static). Only the names that
 # sapi/sapi.h marks are visible outside; the code stays C-linkable (no C++
 # runtime needed by whoever links the static library).
+# With VOK_SANITIZE a second, sanitized object library <name>_sanitized is built
+# from the same sources for the tests.
 function(sapi_module name)
-  add_library(${name} OBJECT ${ARGN})
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
-  target_compile_definitions(${name} PRIVATE SAPI_BUILD)
-  target_compile_options(${name} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-rtti>)
-  set_target_properties(${name} PROPERTIES
-    POSITION_INDEPENDENT_CODE ON
-    C_VISIBILITY_PRESET hidden
-    CXX_VISIBILITY_PRESET hidden
-    VISIBILITY_INLINES_HIDDEN ON)
+  set(variants ${name})
+  if(VOK_SANITIZE)
+    list(APPEND variants ${name}_sanitized)
+  endif()
+  foreach(variant IN LISTS variants)
+    add_library(${variant} OBJECT ${ARGN})
+    target_include_directories(${variant} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_compile_definitions(${variant} PRIVATE SAPI_BUILD)
+    target_compile_options(${variant} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-rtti>)
+    set_target_properties(${variant} PROPERTIES
+      POSITION_INDEPENDENT_CODE ON
+      C_VISIBILITY_PRESET hidden
+      CXX_VISIBILITY_PRESET hidden
+      VISIBILITY_INLINES_HIDDEN ON)
+  endforeach()
+  if(VOK_SANITIZE)
+    vok_sanitize(${name}_sanitized)
+  endif()
+endfunction()
+
+# AddressSanitizer and UndefinedBehaviorSanitizer on one target, when asked for.
+function(vok_sanitize target)
+  if(VOK_SANITIZE)
+    target_compile_options(${target} PRIVATE
+      -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
 endfunction()
 
 # A test program registered with CTest. Under the Windows build it runs through
@@ -22,6 +42,7 @@ endfunction()
 function(vok_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
+  vok_sanitize(${name})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   add_test(NAME ${name} COMMAND ${name})
