@@ -73,6 +73,66 @@ SAPI_API void SAPIGetTimeDateString(const TimeStamp *stamp, short style, char *o
 SAPI_DATA const char *const short_month_list[13];
 SAPI_DATA const char *const full_month_list[13];
 
+/* ---- FTP client ---------------------------------------------------------- */
+
+/* One logged-in control connection; opaque to callers. */
+typedef struct FtpSession FtpSession;
+
+/* Receives status and progress texts; a non-zero result asks the running
+ * operation to stop where it consults it. May be null everywhere. */
+typedef int (*FtpStatusCallback)(const char *text);
+
+/* Dotted local IPv4 address of the most recently made control connection. */
+SAPI_DATA char localAddress[256];
+
+/* host is a name or dotted address, optionally followed by ":port". */
+SAPI_API FtpSession *SAPIFtpOpenSession(const char *host, const char *user,
+                                        const char *password, FtpStatusCallback callback);
+SAPI_API int SAPIFtpCloseSession(FtpSession *session, FtpStatusCallback callback);
+SAPI_API int SAPIFtpKeepAlive(FtpSession *session, FtpStatusCallback callback);
+
+SAPI_API int SAPIFtpFileDownload(FtpSession *session, const char *remoteName,
+                                 const char *localPath, int binary, FtpStatusCallback callback);
+SAPI_API int SAPIFtpFileAppend(FtpSession *session, const char *remoteName,
+                               const char *localPath, int binary, FtpStatusCallback callback);
+SAPI_API int SAPIFtpFileUpload(FtpSession *session, const char *localPath,
+                               const char *remoteName, int binary, FtpStatusCallback callback);
+
+SAPI_API int SAPIFtpFileDelete(FtpSession *session, const char *remoteName,
+                               FtpStatusCallback callback);
+SAPI_API int SAPIFtpFileRename(FtpSession *session, const char *oldName, const char *newName,
+                               FtpStatusCallback callback);
+SAPI_API int SAPIFtpSetCurrentDirectory(FtpSession *session, const char *directory,
+                                        FtpStatusCallback callback);
+/* directory must hold 256 chars; the name is cut to 255. */
+SAPI_API int SAPIFtpGetCurrentDirectory(FtpSession *session, char *directory,
+                                        FtpStatusCallback callback);
+SAPI_API int SAPIFtpMakeDirectory(FtpSession *session, const char *directory);
+SAPI_API int SAPIFtpRemoveDirectory(FtpSession *session, const char *directory);
+
+#define FTP_ENTRY_FILE 0x10000000u
+#define FTP_ENTRY_DIRECTORY 0x20000000u
+#define FTP_ENTRY_LINK 0x40000000u
+
+/* One line of a directory listing. A table ends with an entry whose
+ * attributes are 0 and whose name is empty; the caller frees it with free(). */
+typedef struct FtpListEntry {
+    unsigned int attributes; /* FTP_ENTRY_* type bit and 0x1FF permission bits */
+    char owner[256];
+    char group[256];
+    int size;
+    TimeStamp modified;
+    char name[256];
+    char linkTarget[256];
+} FtpListEntry;
+
+/* The layout is part of the interface: fails to compile on any other size,
+ * in every C and C++ dialect. */
+typedef char FtpListEntrySizeCheck[sizeof(FtpListEntry) == 1036 ? 1 : -1];
+
+SAPI_API int SAPIFtpListing(FtpSession *session, FtpListEntry **table,
+                            FtpStatusCallback callback);
+
 #ifdef __cplusplus
 }
 #endif

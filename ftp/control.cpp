@@ -1,0 +1,188 @@
+#include "ftp/control.h"
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+char localAddress[256];
+
+namespace ftp {
+
+int ftpWaitSeconds = 60;
+
+namespace {
+
+// The receive stages of one reply piece: what a time-out and what a closed
+// connection are reported as.
+struct ReceiveStage {
+    int timedOut;
+    int closed;
+};
+
+// Receives more of the reply behind the text already in the block. The last
+// byte of the block stays free for the NUL, so a reply that outgrows the
+// block ends as a closed connection.
+int ReceiveMore(FtpSession *session, int *length, ReceiveStage stage)
+{
+    if (!FtpWaitReadable(session->controlSocket))
+        return stage.timedOut;
+    const int room = kBlockSize - 1 - *length;
+    const int received =
+        room > 0 ? net::Receive(session->controlSocket, session->reply + *length, room) : 0;
+    if (received <= 0)
+        return stage.closed;
+    *length += received;
+    session->reply[*length] = '\0';
+    return 0;
+}
+
+// Receives until text holds needle, searching from start onwards.
+int ReceiveUntil(FtpSession *session, int *length, const char *needle, int start,
+                 ReceiveStage stage)
+{
+    while (strstr(session->reply + start, needle) == NULL) {
+        const int failure = ReceiveMore(session, length, stage);
+        if (failure != 0)
+            return failure;
+    }
+    return 0;
+}
+
+int ReplyCode(const char *text)
+{
+    char digits[4];
+    memcpy(digits, text, 3);
+    digits[3] = '\0';
+    const int code = atoi(digits);
+    return code < 400 ? code : -code;
+}
+
+// Splits "name:port" into the host name and the port; without a port the
+// services database decides, else 21.
+bool SplitHost(const char *host, char *name, uint16_t *port)
+{
+    strcpy(name, host);
+    char *colon = strchr(name, ':');
+    if (colon == NULL) {
+        *port = net::ServicePort("ftp", 21);
+        return true;
+    }
+    *colon = '\0';
+    char *end = NULL;
+    const long number = strtol(colon + 1, &end, 10);
+    if (end == colon + 1 || *end != '\0' || number < 1 || number > 65535)
+        return false;
+    *port = static_cast<uint16_t>(number);
+    return true;
+}
+
+void RecordLocalAddress(net::Socket socket)
+{
+    uint32_t address = 0;
+    uint16_t port = 0;
+    if (!net::LocalEnd(socket, &address, &port))
+        return;
+    const unsigned char *bytes = reinterpret_cast<const unsigned char *>(&address);
+    snprintf(localAddress, sizeof localAddress, "%d.%d.%d.%d", bytes[0], bytes[1], bytes[2],
+             bytes[3]);
+}
+
+} // namespace
+
+bool FtpWaitReadable(net::Socket socket)
+{
+    return net::WaitReadable(socket, ftpWaitSeconds);
+}
+
+bool FtpWaitWritable(net::Socket socket)
+{
+    return net::WaitWritable(socket, ftpWaitSeconds);
+}
+
+int FtpSendAll(net::Socket socket, const char *data, int length)
+{
+    while (length > 0) {
+        if (!FtpWaitWritable(socket))
+            return kSendTimedOut;
+        const int sent = net::Send(socket, data, length);
+        if (sent <= 0)
+            return kSendFailed;
+        data += sent;
+        length -= sent;
+    }
+    return 0;
+}
+
+int FtpResolveHost(const char *name, uint32_t *address)
+{
+    return net::ResolveHost(name, address) ? 0 : -1;
+}
+
+int FtpConnectControl(FtpSession *session)
+{
+    char name[kTextSize];
+    uint16_t port = 0;
+    uint32_t address = 0;
+    if (!SplitHost(session->host, name, &port) || FtpResolveHost(name, &address) != 0)
+        return kHostNotResolved;
+
+    session->controlSocket = net::CreateTcpSocket();
+    if (session->controlSocket == net::kNoSocket)
+        return kSocketNotCreated;
+    if (!net::Connect(session->controlSocket, address, port)) {
+        net::Close(session->controlSocket);
+        return kConnectFailed;
+    }
+    RecordLocalAddress(session->controlSocket);
+    return 0;
+}
+
+int FtpReadReply(FtpSession *session)
+{
+    char *text = session->reply;
+    memset(text, 0, 16);
+    int length = 0;
+    int failure = ReceiveMore(session, &length, {kReplyNothingArrived, kReplyStartClosed});
+    // The code and the mark behind it decide the shape of the reply; a first
+    // piece too short to show them waits for the rest of them.
+    while (failure == 0 && length < 4)
+        failure = ReceiveMore(session, &length,
+                              {kReplyFinalLineNotReached, kReplyFinalLineNotReachedClosed});
+    if (failure != 0)
+        return failure;
+
+    if (text[3] == ' ') {
+        failure = ReceiveUntil(session, &length, "\r\n", 0, {kReplyLineTimedOut, kReplyLineClosed});
+    } else {
+        // Only "CR LF code space" ends a multi-line reply; inner lines of any
+        // other shape do not, and the first line cannot.
+        char endMark[8];
+        snprintf(endMark, sizeof endMark, "\r\n%c%c%c ", text[0], text[1], text[2]);
+        failure = ReceiveUntil(session, &length, endMark, 0,
+                               {kReplyFinalLineNotReached, kReplyFinalLineNotReachedClosed});
+        if (failure == 0) {
+            const int finalLine = static_cast<int>(strstr(text, endMark) - text) + 2;
+            failure = ReceiveUntil(session, &length, "\r\n", finalLine,
+                                   {kReplyFinalLineTimedOut, kReplyFinalLineClosed});
+        }
+    }
+    return failure != 0 ? failure : ReplyCode(text);
+}
+
+int FtpSendCommand(FtpSession *session, const char *line)
+{
+    if (FtpSendAll(session->controlSocket, line, static_cast<int>(strlen(line))) != 0)
+        return kCommandNotSent;
+    return FtpReadReply(session);
+}
+
+int FtpSendCommandWith(FtpSession *session, const char *pattern, const char *argument)
+{
+    char line[kTextSize];
+    const int length = snprintf(line, sizeof line, pattern, argument);
+    if (length < 0 || length >= static_cast<int>(sizeof line))
+        return kCommandNotSent;
+    return FtpSendCommand(session, line);
+}
+
+} // namespace ftp

@@ -1,0 +1,132 @@
+#include "ftp/data_connection.h"
+
+#include "ftp/control.h"
+
+#include <ctype.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+namespace ftp {
+
+namespace {
+
+// Reads "h1,h2,h3,h4,p1,p2" from a 227 reply: from the digits in front of
+// the first comma on, each number up to its first non-digit. Only the port
+// is kept; false when the reply holds no such address.
+bool ParsePassivePort(const char *reply, uint16_t *port)
+{
+    char text[kTextSize];
+    snprintf(text, sizeof text, "%s", reply);
+    const char *comma = strchr(text, ',');
+    if (comma == NULL)
+        return false;
+    const char *cursor = comma;
+    while (cursor > text && isdigit(static_cast<unsigned char>(cursor[-1])))
+        --cursor;
+
+    unsigned long numbers[6];
+    for (int index = 0; index < 6; ++index) {
+        while (*cursor == ' ')
+            ++cursor;
+        if (!isdigit(static_cast<unsigned char>(*cursor)))
+            return false;
+        char *end = NULL;
+        numbers[index] = strtoul(cursor, &end, 10);
+        if (numbers[index] > 255 || (index < 5 && *end != ','))
+            return false;
+        cursor = end + 1;
+    }
+    *port = static_cast<uint16_t>(numbers[4] * 256 + numbers[5]);
+    return true;
+}
+
+} // namespace
+
+int FtpOpenPassive(FtpSession *session)
+{
+    const int reply = FtpSendCommand(session, "PASV\r\n");
+    if (reply == kCommandNotSent)
+        return kPassiveNotSent;
+    uint16_t port = 0;
+    if (reply != 227 || !ParsePassivePort(session->reply, &port))
+        return kPassiveRefused;
+
+    // The data connection goes to the host we are talking to, whatever
+    // address the reply names: a server must not send us to a third host.
+    uint32_t address = 0;
+    if (!net::PeerAddress(session->controlSocket, &address))
+        return kPassiveNotConnected;
+    session->dataSocket = net::CreateTcpSocket();
+    if (session->dataSocket == net::kNoSocket)
+        return kPassiveNoSocket;
+    if (!net::Connect(session->dataSocket, address, port)) {
+        net::Close(session->dataSocket);
+        return kPassiveNotConnected;
+    }
+    return 227;
+}
+
+int FtpOpenActive(FtpSession *session)
+{
+    session->listenSocket = net::CreateTcpSocket();
+    if (session->listenSocket == net::kNoSocket)
+        return kActiveNoSocket;
+
+    int failure = 0;
+    uint16_t port = 0;
+    uint32_t address = 0;
+    uint16_t controlPort = 0;
+    if (!net::BindAnyPort(session->listenSocket))
+        failure = kActiveNotBound;
+    else if (!net::Listen(session->listenSocket, 5))
+        failure = kActiveNotListening;
+    else if (!net::LocalEnd(session->listenSocket, &address, &port))
+        failure = kActiveNoPort;
+    else if (!net::LocalEnd(session->controlSocket, &address, &controlPort))
+        failure = kActiveNoControlAddress;
+    if (failure != 0) {
+        net::Close(session->listenSocket);
+        return failure;
+    }
+
+    const unsigned char *bytes = reinterpret_cast<const unsigned char *>(&address);
+    char line[kTextSize];
+    snprintf(line, sizeof line, "PORT %d,%d,%d,%d,%d,%d\r\n", bytes[0], bytes[1], bytes[2],
+             bytes[3], port >> 8, port & 0xFF);
+    const int result = FtpSendCommand(session, line);
+    if (result < 0)
+        net::Close(session->listenSocket);
+    return result;
+}
+
+int FtpOpenDataConnection(FtpSession *session)
+{
+    session->activeMode = 0;
+    if (FtpOpenPassive(session) == 227)
+        return 0;
+    session->activeMode = 1;
+    const int result = FtpOpenActive(session);
+    if (result == 200)
+        return 0;
+    net::Close(session->listenSocket);
+    return result;
+}
+
+bool FtpAcceptDataConnection(FtpSession *session)
+{
+    if (!session->activeMode)
+        return true;
+    if (FtpWaitReadable(session->listenSocket))
+        session->dataSocket = net::Accept(session->listenSocket);
+    net::Close(session->listenSocket);
+    return session->dataSocket != net::kNoSocket;
+}
+
+void FtpCloseDataConnection(FtpSession *session)
+{
+    net::Close(session->dataSocket);
+    net::Close(session->listenSocket);
+}
+
+} // namespace ftp

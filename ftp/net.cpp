@@ -1,0 +1,183 @@
+#include "ftp/net.h"
+
+#ifdef _WIN32
+#include <winsock2.h>
+typedef int AddressLength;
+#else
+#include <arpa/inet.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <sys/select.h>
+#include <sys/socket.h>
+#include <unistd.h>
+typedef socklen_t AddressLength;
+#endif
+
+#include <string.h>
+
+namespace net {
+
+namespace {
+
+#ifdef _WIN32
+typedef SOCKET NativeSocket;
+const NativeSocket kNoNativeSocket = INVALID_SOCKET;
+
+void CloseNative(NativeSocket socket)
+{
+    closesocket(socket);
+}
+#else
+typedef int NativeSocket;
+const NativeSocket kNoNativeSocket = -1;
+
+void CloseNative(NativeSocket socket)
+{
+    close(socket);
+}
+#endif
+
+NativeSocket ToNative(Socket socket)
+{
+    return static_cast<NativeSocket>(socket);
+}
+
+sockaddr_in MakeAddress(uint32_t address, uint16_t port)
+{
+    sockaddr_in end;
+    memset(&end, 0, sizeof end);
+    end.sin_family = AF_INET;
+    end.sin_addr.s_addr = address;
+    end.sin_port = htons(port);
+    return end;
+}
+
+// select() on the one socket; the first argument is ignored by Winsock.
+bool WaitReady(Socket socket, int seconds, bool forWriting)
+{
+    if (socket == kNoSocket)
+        return false;
+    const NativeSocket native = ToNative(socket);
+#ifndef _WIN32
+    if (native >= FD_SETSIZE)
+        return false; // beyond what an fd_set can hold
+#endif
+    fd_set set;
+    FD_ZERO(&set);
+    FD_SET(native, &set);
+    timeval limit;
+    limit.tv_sec = seconds;
+    limit.tv_usec = 0;
+    const int ready = forWriting ? select(static_cast<int>(native) + 1, NULL, &set, NULL, &limit)
+                                 : select(static_cast<int>(native) + 1, &set, NULL, NULL, &limit);
+    return ready > 0;
+}
+
+} // namespace
+
+bool ResolveHost(const char *name, uint32_t *address)
+{
+    const unsigned long dotted = inet_addr(name);
+    if (dotted != INADDR_NONE) {
+        *address = static_cast<uint32_t>(dotted);
+        return true;
+    }
+    const hostent *host = gethostbyname(name);
+    if (host == NULL || host->h_addrtype != AF_INET || host->h_addr_list[0] == NULL)
+        return false;
+    memcpy(address, host->h_addr_list[0], sizeof *address);
+    return true;
+}
+
+uint16_t ServicePort(const char *service, uint16_t fallback)
+{
+    const servent *entry = getservbyname(service, NULL);
+    return entry != NULL ? ntohs(static_cast<uint16_t>(entry->s_port)) : fallback;
+}
+
+Socket CreateTcpSocket()
+{
+    const NativeSocket native = socket(AF_INET, SOCK_STREAM, 0);
+    return native == kNoNativeSocket ? kNoSocket : static_cast<Socket>(native);
+}
+
+bool Connect(Socket socket, uint32_t address, uint16_t port)
+{
+    const sockaddr_in end = MakeAddress(address, port);
+    return connect(ToNative(socket), reinterpret_cast<const sockaddr *>(&end), sizeof end) == 0;
+}
+
+bool BindAnyPort(Socket socket)
+{
+    const sockaddr_in end = MakeAddress(htonl(INADDR_ANY), 0);
+    return bind(ToNative(socket), reinterpret_cast<const sockaddr *>(&end), sizeof end) == 0;
+}
+
+bool Listen(Socket socket, int backlog)
+{
+    return listen(ToNative(socket), backlog) == 0;
+}
+
+Socket Accept(Socket listening)
+{
+    const NativeSocket native = accept(ToNative(listening), NULL, NULL);
+    return native == kNoNativeSocket ? kNoSocket : static_cast<Socket>(native);
+}
+
+void Close(Socket &socket)
+{
+    if (socket == kNoSocket)
+        return;
+    CloseNative(ToNative(socket));
+    socket = kNoSocket;
+}
+
+int Send(Socket socket, const char *data, int length)
+{
+#ifdef MSG_NOSIGNAL
+    const int flags = MSG_NOSIGNAL; // a vanished peer is an error result, not a signal
+#else
+    const int flags = 0;
+#endif
+    const int sent = static_cast<int>(send(ToNative(socket), data, length, flags));
+    return sent < 0 ? -1 : sent;
+}
+
+int Receive(Socket socket, char *buffer, int length)
+{
+    const int received = static_cast<int>(recv(ToNative(socket), buffer, length, 0));
+    return received < 0 ? -1 : received;
+}
+
+bool WaitReadable(Socket socket, int seconds)
+{
+    return WaitReady(socket, seconds, false);
+}
+
+bool WaitWritable(Socket socket, int seconds)
+{
+    return WaitReady(socket, seconds, true);
+}
+
+bool LocalEnd(Socket socket, uint32_t *address, uint16_t *port)
+{
+    sockaddr_in end;
+    AddressLength length = sizeof end;
+    if (getsockname(ToNative(socket), reinterpret_cast<sockaddr *>(&end), &length) != 0)
+        return false;
+    *address = end.sin_addr.s_addr;
+    *port = ntohs(end.sin_port);
+    return true;
+}
+
+bool PeerAddress(Socket socket, uint32_t *address)
+{
+    sockaddr_in end;
+    AddressLength length = sizeof end;
+    if (getpeername(ToNative(socket), reinterpret_cast<sockaddr *>(&end), &length) != 0)
+        return false;
+    *address = end.sin_addr.s_addr;
+    return true;
+}
+
+} // namespace net

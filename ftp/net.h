@@ -1,0 +1,41 @@
+// The one place that knows Winsock from BSD sockets. Every call is a thin,
+// blocking IPv4 TCP operation; addresses are in network byte order.
+#ifndef FTP_NET_H
+#define FTP_NET_H
+
+#include <stdint.h>
+
+namespace net {
+
+typedef intptr_t Socket;
+const Socket kNoSocket = -1;
+
+// A dotted IPv4 address is taken as it is; anything else is looked up as a
+// host name and its first address used.
+bool ResolveHost(const char *name, uint32_t *address);
+// The port of a named service from the services database, or fallback.
+uint16_t ServicePort(const char *service, uint16_t fallback);
+
+Socket CreateTcpSocket();
+bool Connect(Socket socket, uint32_t address, uint16_t port);
+bool BindAnyPort(Socket socket);
+bool Listen(Socket socket, int backlog);
+// kNoSocket when the accept fails.
+Socket Accept(Socket listening);
+// Closes a socket that is open and sets it to kNoSocket.
+void Close(Socket &socket);
+
+// Bytes moved, 0 when the peer closed (Receive only), or -1 on an error.
+int Send(Socket socket, const char *data, int length);
+int Receive(Socket socket, char *buffer, int length);
+
+// True when the socket became ready within the given whole seconds.
+bool WaitReadable(Socket socket, int seconds);
+bool WaitWritable(Socket socket, int seconds);
+
+bool LocalEnd(Socket socket, uint32_t *address, uint16_t *port);
+bool PeerAddress(Socket socket, uint32_t *address);
+
+} // namespace net
+
+#endif

@@ -1,0 +1,121 @@
+// Opening, closing and keeping alive a logged-in session.
+#include "ftp/control.h"
+#include "ftp/status.h"
+
+#include <stdlib.h>
+#include <string.h>
+
+using namespace ftp;
+
+namespace {
+
+bool CopyText(char *dest, const char *text)
+{
+    const size_t length = strlen(text);
+    if (length >= kTextSize)
+        return false;
+    memcpy(dest, text, length + 1);
+    return true;
+}
+
+void FreeSession(FtpSession *session)
+{
+    free(session->reply);
+    free(session);
+}
+
+// A record that holds its own copies of the account; null when memory runs
+// out or a text does not fit (a cut password or host would be another one).
+FtpSession *NewSession(const char *host, const char *user, const char *password)
+{
+    FtpSession *session = static_cast<FtpSession *>(calloc(1, sizeof(FtpSession)));
+    if (session == NULL)
+        return NULL;
+    session->activeMode = 0;
+    session->controlSocket = net::kNoSocket;
+    session->dataSocket = net::kNoSocket;
+    session->listenSocket = net::kNoSocket;
+    session->reply = static_cast<char *>(malloc(kBlockSize));
+    if (session->reply == NULL || !CopyText(session->host, host) ||
+        !CopyText(session->user, user) || !CopyText(session->password, password)) {
+        FreeSession(session);
+        return NULL;
+    }
+    return session;
+}
+
+bool Accepted(int result)
+{
+    return result >= 0 && result < 400;
+}
+
+// Connects, reads the greeting and logs in. The callback's wish to stop is
+// honoured only when stoppable; a keep-alive reports without asking.
+// 0, or -1 connection or greeting failed, -2 USER or -3 PASS refused, -4 stopped.
+const int kLoginConnectFailed = -1;
+const int kLoginUserRefused = -2;
+const int kLoginPasswordRefused = -3;
+const int kLoginStopped = -4;
+
+int LogIn(FtpSession *session, FtpStatusCallback callback, bool stoppable)
+{
+    if (FtpReport(callback, "Host: %s", session->host) != 0 && stoppable)
+        return kLoginStopped;
+    if (FtpConnectControl(session) != 0 || FtpReadReply(session) < 0)
+        return kLoginConnectFailed;
+    if (FtpReport(callback, "Username: %s", session->user) != 0 && stoppable)
+        return kLoginStopped;
+    if (!Accepted(FtpSendCommandWith(session, "USER %s\r\n", session->user)))
+        return kLoginUserRefused;
+    // The password itself never reaches the callback.
+    if (FtpReport(callback, "Password:") != 0 && stoppable)
+        return kLoginStopped;
+    // PASS goes even after a 230 to USER.
+    if (!Accepted(FtpSendCommandWith(session, "PASS %s\r\n", session->password)))
+        return kLoginPasswordRefused;
+    return 0;
+}
+
+} // namespace
+
+FtpSession *SAPIFtpOpenSession(const char *host, const char *user, const char *password,
+                               FtpStatusCallback callback)
+{
+    ftpWaitSeconds = 60;
+    FtpSession *session = NewSession(host, user, password);
+    if (session == NULL)
+        return NULL;
+    if (LogIn(session, callback, true) != 0) {
+        net::Close(session->controlSocket);
+        FreeSession(session);
+        return NULL;
+    }
+    return session;
+}
+
+int SAPIFtpCloseSession(FtpSession *session, FtpStatusCallback callback)
+{
+    FtpReport(callback, "Quit");
+    const int result = FtpSendCommand(session, "QUIT\r\n");
+    net::Close(session->controlSocket);
+    FreeSession(session);
+    return result < 0 ? result : 0;
+}
+
+int SAPIFtpKeepAlive(FtpSession *session, FtpStatusCallback callback)
+{
+    if (FtpSendCommand(session, "NOOP\r\n") == 200)
+        return 0;
+
+    // The connection counts as dead: remake it and log in again.
+    FtpSendCommand(session, "QUIT\r\n");
+    net::Close(session->controlSocket);
+    net::Close(session->dataSocket);
+    net::Close(session->listenSocket);
+    const int login = LogIn(session, callback, false);
+    if (login == 0)
+        return 1;
+    if (login == kLoginConnectFailed)
+        net::Close(session->controlSocket);
+    return login;
+}

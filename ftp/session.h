@@ -1,0 +1,34 @@
+// The session record behind the opaque FtpSession handle, and the limits
+// that every FTP operation shares.
+#ifndef FTP_SESSION_H
+#define FTP_SESSION_H
+
+#include "ftp/net.h"
+#include "sapi/sapi.h"
+
+#include <stddef.h>
+
+namespace ftp {
+
+// The one block per session: the latest reply's text, and every data block.
+const int kBlockSize = 16384;
+// Names, command lines and status texts: 255 characters and a NUL.
+const size_t kTextSize = 256;
+
+// The limit, in whole seconds, of every wait on a socket; set by each open.
+extern int ftpWaitSeconds;
+
+} // namespace ftp
+
+struct FtpSession {
+    char host[ftp::kTextSize];
+    char user[ftp::kTextSize];
+    char password[ftp::kTextSize];
+    char *reply;
+    net::Socket controlSocket;
+    net::Socket dataSocket;
+    net::Socket listenSocket;
+    int activeMode; // 0 passive (PASV), 1 active (PORT)
+};
+
+#endif
