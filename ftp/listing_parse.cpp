@@ -21,11 +21,9 @@ struct Span {
     const char *end;
 };
 
-// One field of a line. A quoted field's text leaves out its quotes; start is
-// where it stands in the line (at its opening quote), after is the first
-// character behind it (behind its closing quote).
+// One field of a line. A quoted field's text leaves out its quotes; after is
+// the first character behind the field (behind its closing quote).
 struct Field {
-    const char *start;
     Span text;
     const char *after;
 };
@@ -62,7 +60,6 @@ bool NextField(const char **cursor, const char *lineEnd, Field *field)
     const char *start = *cursor;
     if (start == lineEnd)
         return false;
-    field->start = start;
     if (*start == '"') {
         field->text.begin = start + 1;
         field->text.end = FindChar(field->text.begin, lineEnd, '"');
@@ -191,7 +188,7 @@ bool FindLinkTarget(const char *nameEnd, const char *lineEnd, Span *target)
             continue;
         const char *cursor = c + arrowLength;
         Field quoted;
-        if (*cursor == '"' && NextField(&cursor, lineEnd, &quoted))
+        if (cursor != lineEnd && *cursor == '"' && NextField(&cursor, lineEnd, &quoted))
             *target = quoted.text;
         else
             *target = Span{cursor, lineEnd};
@@ -200,8 +197,9 @@ bool FindLinkTarget(const char *nameEnd, const char *lineEnd, Span *target)
     return false;
 }
 
-// Fills entry from one line without its line end; false for a line of any
-// other shape (a total line, a DOS-style line, a blank line).
+// Fills entry, which arrives cleared, from one line without its line end;
+// false for a line of any other shape (a total line, a DOS-style line, a
+// blank line).
 bool ParseLine(Span line, unsigned currentYear, FtpListEntry *entry)
 {
     Field fields[kFieldsNeeded];
@@ -218,7 +216,7 @@ bool ParseLine(Span line, unsigned currentYear, FtpListEntry *entry)
     CopySpan(fields[kOwnerField].text, entry->owner, kTextSize);
     CopySpan(fields[kGroupField].text, entry->group, kTextSize);
     entry->size = ReadDecimal(fields[kSizeField].text);
-    entry->modified = ReadDate(fields[kDateField].start, line.end, currentYear);
+    entry->modified = ReadDate(fields[kDateField].text.begin, line.end, currentYear);
 
     // The name runs to the end of the line, so that spaces in it (and for a
     // link the arrow and the target) stay; a quoted name loses its quotes.
@@ -226,7 +224,6 @@ bool ParseLine(Span line, unsigned currentYear, FtpListEntry *entry)
     const size_t length = CopySpan(name.text, entry->name, kTextSize);
     CopySpan(Span{name.after, line.end}, entry->name + length, kTextSize - length);
 
-    entry->linkTarget[0] = '\0';
     if (entry->attributes & FTP_ENTRY_LINK) {
         Span target;
         if (!FindLinkTarget(name.after, line.end, &target))
