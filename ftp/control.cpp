@@ -48,6 +48,33 @@ int ReceiveUntil(FtpSession *session, int *length, const char *needle, int start
     return 0;
 }
 
+// A 1xx reply promises a final one; when that came in the same receive, it
+// is kept for the next read instead of being lost behind the first.
+void KeepFinalReply(FtpSession *session, int replyEnd, int length)
+{
+    session->pendingLength = 0;
+    if (session->reply[0] != '1' || replyEnd >= length)
+        return;
+    int kept = length - replyEnd;
+    if (kept > static_cast<int>(sizeof session->pendingReply))
+        kept = static_cast<int>(sizeof session->pendingReply);
+    memcpy(session->pendingReply, session->reply + replyEnd, kept);
+    session->pendingLength = kept;
+}
+
+// The first piece of a reply: what was kept from the last receive, or what
+// arrives now.
+int ReceiveFirstPiece(FtpSession *session, int *length)
+{
+    if (session->pendingLength == 0)
+        return ReceiveMore(session, length, {kReplyNothingArrived, kReplyStartClosed});
+    memcpy(session->reply, session->pendingReply, session->pendingLength);
+    *length = session->pendingLength;
+    session->reply[*length] = '\0';
+    session->pendingLength = 0;
+    return 0;
+}
+
 int ReplyCode(const char *text)
 {
     char digits[4];
@@ -133,6 +160,7 @@ int FtpConnectControl(FtpSession *session)
         net::Close(session->controlSocket);
         return kConnectFailed;
     }
+    session->pendingLength = 0;
     RecordLocalAddress(session->controlSocket);
     return 0;
 }
@@ -142,7 +170,7 @@ int FtpReadReply(FtpSession *session)
     char *text = session->reply;
     memset(text, 0, 16);
     int length = 0;
-    int failure = ReceiveMore(session, &length, {kReplyNothingArrived, kReplyStartClosed});
+    int failure = ReceiveFirstPiece(session, &length);
     // The code and the mark behind it decide the shape of the reply; a first
     // piece too short to show them waits for the rest of them.
     while (failure == 0 && length < 4)
@@ -151,6 +179,7 @@ int FtpReadReply(FtpSession *session)
     if (failure != 0)
         return failure;
 
+    int finalLine = 0;
     if (text[3] == ' ') {
         failure = ReceiveUntil(session, &length, "\r\n", 0, {kReplyLineTimedOut, kReplyLineClosed});
     } else {
@@ -161,12 +190,16 @@ int FtpReadReply(FtpSession *session)
         failure = ReceiveUntil(session, &length, endMark, 0,
                                {kReplyFinalLineNotReached, kReplyFinalLineNotReachedClosed});
         if (failure == 0) {
-            const int finalLine = static_cast<int>(strstr(text, endMark) - text) + 2;
+            finalLine = static_cast<int>(strstr(text, endMark) - text) + 2;
             failure = ReceiveUntil(session, &length, "\r\n", finalLine,
                                    {kReplyFinalLineTimedOut, kReplyFinalLineClosed});
         }
     }
-    return failure != 0 ? failure : ReplyCode(text);
+    if (failure != 0)
+        return failure;
+    const int replyEnd = static_cast<int>(strstr(text + finalLine, "\r\n") - text) + 2;
+    KeepFinalReply(session, replyEnd, length);
+    return ReplyCode(text);
 }
 
 int FtpSendCommand(FtpSession *session, const char *line)

@@ -35,6 +35,7 @@ FtpSession *NewSession(const char *host, const char *user, const char *password)
     session->controlSocket = net::kNoSocket;
     session->dataSocket = net::kNoSocket;
     session->listenSocket = net::kNoSocket;
+    session->pendingLength = 0;
     session->reply = static_cast<char *>(malloc(kBlockSize));
     if (session->reply == NULL || !CopyText(session->host, host) ||
         !CopyText(session->user, user) || !CopyText(session->password, password)) {
