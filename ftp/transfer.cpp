@@ -144,10 +144,12 @@ int RunTransfer(FtpSession *session, Transfer transfer, const char *remoteName,
     if (transfer == Transfer::kAppend) {
         int size = 0;
         char line[kTextSize];
-        if (!LocalFileSize(localPath, &size))
-            result = kNoLocalFileToAppend;
-        else if (snprintf(line, sizeof line, "REST %d\r\n", size) > 0)
+        if (LocalFileSize(localPath, &size)) {
+            snprintf(line, sizeof line, "REST %d\r\n", size);
             result = FtpSendCommand(session, line);
+        } else {
+            result = kNoLocalFileToAppend;
+        }
     }
     if (result >= 0)
         result = FtpSendCommandWith(session, transfer == Transfer::kUpload ? "STOR %s\r\n"
