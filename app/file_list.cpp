@@ -1,0 +1,63 @@
+#include "app/file_list.h"
+
+#include "app/wizard_state.h"
+#include "sapi/sapi.h"
+
+#include <stdio.h>
+#include <string.h>
+
+namespace {
+
+enum class KeyValue { kAbsent, kUnreadable, kRead };
+
+// The first value of a key; a key without a readable value is present but
+// cannot be used.
+KeyValue ReadKey(FILE *fileList, const char *key, char *value)
+{
+    if (SAPILocateKeyword(fileList, key) != 1)
+        return KeyValue::kAbsent;
+    char *values[1] = {value};
+    return SAPIGetStringParm(fileList, values, 1) == 1 ? KeyValue::kRead : KeyValue::kUnreadable;
+}
+
+} // namespace
+
+bool ReadBitmapName(FILE *fileList, int n, char *name)
+{
+    char key[32];
+    snprintf(key, sizeof key, "BITMAP%d", n);
+    return ReadKey(fileList, key, name) == KeyValue::kRead;
+}
+
+ProductListResult ReadProducts(FILE *fileList, StringList &ids, StringList &urls)
+{
+    ids.Clear();
+    urls.Clear();
+    rewind(fileList);
+    char key[32];
+    char value[kWizardTextSize];
+    for (unsigned n = 0; n < kMaxProducts; ++n) {
+        snprintf(key, sizeof key, "PRODUCT%uID", n);
+        KeyValue found = ReadKey(fileList, key, value);
+        if (found == KeyValue::kAbsent)
+            break;
+        if (found == KeyValue::kUnreadable)
+            return ProductListResult::kUnreadable;
+        ids.Add(value);
+
+        // A product without a web address is the last one.
+        snprintf(key, sizeof key, "PRODUCT%uURL", n);
+        found = ReadKey(fileList, key, value);
+        if (found == KeyValue::kAbsent)
+            break;
+        if (found == KeyValue::kUnreadable)
+            return ProductListResult::kUnreadable;
+        urls.Add(value);
+    }
+    return ProductListResult::kComplete;
+}
+
+bool IsSafeFileName(const char *name)
+{
+    return name[0] != '\0' && strpbrk(name, "\\/:") == nullptr && strstr(name, "..") == nullptr;
+}

@@ -1,0 +1,27 @@
+// Reading the catalogue "files.vok": the panel bitmaps and the products.
+#ifndef APP_FILE_LIST_H
+#define APP_FILE_LIST_H
+
+#include "app/string_list.h"
+
+#include <stdio.h>
+
+// The name of bitmap number n into name (256 chars); false when "BITMAP<n>"
+// is absent or has no readable value, which ends the list of bitmaps.
+bool ReadBitmapName(FILE *fileList, int n, char *name);
+
+enum class ProductListResult {
+    kComplete,   // ids and urls hold the products, numbered from 0 without gaps
+    kUnreadable, // a product key was found without a readable value
+};
+
+// Clears ids and urls and fills them from the file list, which is read from
+// its start: PRODUCT<n>ID then PRODUCT<n>URL for n = 0, 1, ... At most
+// kMaxProducts products are read.
+ProductListResult ReadProducts(FILE *fileList, StringList &ids, StringList &urls);
+
+// A name from the file list that may become part of a local path: no path
+// separator, no drive colon, no "..", not empty.
+bool IsSafeFileName(const char *name);
+
+#endif

@@ -1,0 +1,42 @@
+// The process-wide record of the wizard: settings, catalogue data and the
+// user's details. Every page reads and writes it directly.
+#ifndef APP_WIZARD_STATE_H
+#define APP_WIZARD_STATE_H
+
+#include "app/string_list.h"
+
+// Text fields hold at most 255 characters and a NUL.
+const unsigned kWizardTextSize = 256;
+// One selection flag per product: the file list names at most this many.
+const unsigned kMaxProducts = 256;
+
+struct WizardState {
+    char installRoot[kWizardTextSize]; // working folder, no trailing backslash
+    int osCode;                        // Windows version code 0 to 8
+    char ftpHost[kWizardTextSize];
+    char ftpUser[kWizardTextSize];
+    char ftpPassword[kWizardTextSize];
+    char commandLine[kWizardTextSize]; // first argument that is not a switch
+    StringList productIds;
+    StringList productUrls;
+    StringList bitmapNames;
+    unsigned char selected[kMaxProducts];
+    char userName[kWizardTextSize];
+    char email[kWizardTextSize];
+    char address[kWizardTextSize];
+    char city[kWizardTextSize];
+    char state[kWizardTextSize];
+    char postal[kWizardTextSize];
+    char country[kWizardTextSize];
+    char phone[kWizardTextSize];
+    int emailSource; // 0 matched a candidate, 1 none to compare, 2 accepted after refusals
+    StringList emailCandidates;
+    char recordFileName[kWizardTextSize];
+};
+
+extern WizardState wizardState;
+
+// Copies text into a wizard text field, cut to 255 characters.
+void CopyWizardText(char *field, const char *text);
+
+#endif
