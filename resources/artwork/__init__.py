@@ -1,0 +1,1 @@
+"""Draws the wizard's side-panel bitmaps and icon; run through ../make-artwork."""
