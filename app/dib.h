@@ -1,0 +1,57 @@
+// A device-independent bitmap read from a .bmp file: the information header
+// with its colour table, the pixel data, and a palette built from the table.
+// Every failure shows a message box and leaves the object empty, so that
+// Paint then draws nothing.
+#ifndef APP_DIB_H
+#define APP_DIB_H
+
+#include "framework/object.h"
+
+#include <windows.h>
+
+class CFile;
+
+class CDib : public CObject {
+public:
+    static CRuntimeClass classCDib; // created by the name "CDib", schema 0
+
+    CDib() = default;
+    ~CDib() override { Release(); }
+    CDib(const CDib &) = delete;
+    CDib &operator=(const CDib &) = delete;
+
+    const CRuntimeClass *GetRuntimeClass() const override { return &classCDib; }
+    // Loads from or stores to the archive's file.
+    void Serialize(CArchive &archive) override;
+
+    // file is positioned at the start of a bitmap file; it need not be open.
+    bool LoadFromFile(CFile &file);
+    bool SaveToFile(CFile &file) const;
+    // Stretches the whole bitmap into the rectangle; false when empty.
+    bool Paint(HDC dc, int x, int y, int width, int height) const;
+    // False when the bitmap has no colour table.
+    bool BuildPalette();
+    void Release();
+
+    bool IsEmpty() const { return infoHeader == nullptr; }
+    unsigned ImageSize() const { return imageSize; }
+    int ColorCount() const { return colorCount; }
+    HPALETTE Palette() const { return palette; }
+
+private:
+    bool Fail(const char *message);
+    // Throws CFileException.
+    void WriteTo(CFile &file) const;
+    const BITMAPINFOHEADER &Header() const;
+
+    // Everything between the file header and the pixel data: the 40-byte
+    // information header, then the colour table at colorTable.
+    unsigned char *infoHeader = nullptr;
+    const RGBQUAD *colorTable = nullptr;
+    unsigned char *imageBits = nullptr;
+    unsigned imageSize = 0;
+    int colorCount = 0;
+    HPALETTE palette = nullptr;
+};
+
+#endif

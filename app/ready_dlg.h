@@ -1,0 +1,20 @@
+// The page between the user's details and the download: navigation only.
+#ifndef APP_READY_DLG_H
+#define APP_READY_DLG_H
+
+#include "app/wizard_page.h"
+#include "resources/resource.h"
+
+class CReadyDlg : public CWizardPage {
+public:
+    CReadyDlg() : CWizardPage(IDD_READY, kButtons) {}
+
+private:
+    static constexpr NavigationButton kButtons[] = {
+        {IDC_READY_BACK, kPageBack},
+        {IDC_READY_DOWNLOAD, kPageForward},
+        {IDC_READY_CANCEL, kPageLeave},
+    };
+};
+
+#endif

@@ -1,0 +1,57 @@
+// A page of the wizard: a modal dialog whose navigation buttons store the
+// page's answer in result and end the page through OnOK.
+#ifndef APP_WIZARD_PAGE_H
+#define APP_WIZARD_PAGE_H
+
+#include "framework/dialog.h"
+
+#include <cstddef>
+
+// Values of a page's result, read by the page sequence.
+const int kPageLeave = -1;  // end the wizard
+const int kPageBack = 0;    // the page before
+const int kPageForward = 1; // the page after
+
+struct NavigationButton {
+    int id;
+    int result;
+};
+
+class CWizardPage : public CDialog {
+public:
+    template <std::size_t N>
+    CWizardPage(int templateId, const NavigationButton (&buttons)[N])
+        : CDialog(templateId), buttons(buttons), buttonCount(N)
+    {
+    }
+
+    int result = kPageLeave;
+
+protected:
+    bool OnCommand(int id) override
+    {
+        // Enter away from the buttons: no page has an OK button, and typing
+        // Enter in a box must not end the wizard.
+        if (id == IDOK)
+            return true;
+        for (std::size_t index = 0; index < buttonCount; ++index) {
+            if (buttons[index].id == id) {
+                EndPage(buttons[index].result);
+                return true;
+            }
+        }
+        return CDialog::OnCommand(id);
+    }
+
+    void EndPage(int answer)
+    {
+        result = answer;
+        OnOK();
+    }
+
+private:
+    const NavigationButton *buttons;
+    std::size_t buttonCount;
+};
+
+#endif

@@ -1,0 +1,94 @@
+#include "app/working_folder.h"
+
+#include "app/startup_rules.h"
+#include "app/wizard_state.h"
+
+#include <windows.h>
+
+#include <direct.h>
+#include <initializer_list>
+#include <stdarg.h>
+#include <stdio.h>
+
+namespace {
+
+void FormatPath(char *out, const char *format, ...)
+{
+    va_list arguments;
+    va_start(arguments, format);
+    const int length = vsnprintf(out, kWizardTextSize, format, arguments);
+    va_end(arguments);
+    if (length < 0 || static_cast<unsigned>(length) >= kWizardTextSize)
+        out[0] = '\0';
+}
+
+// Folders that exist already are fine: results are not looked at.
+void CreateFolders(const char *vendorFolder, const char *root)
+{
+    _mkdir(vendorFolder);
+    _mkdir(root);
+    char folder[kWizardTextSize];
+    for (const char *name : {"components", "downloads", "bitmaps"}) {
+        FormatPath(folder, "%s\\%s", root, name);
+        _mkdir(folder);
+    }
+}
+
+// A file that the system deletes on closing proves the folder writable
+// without leaving anything behind.
+bool CanWriteIn(const char *folder)
+{
+    char probe[kWizardTextSize];
+    FormatPath(probe, "%s\\vok-write-check.tmp", folder);
+    HANDLE file = CreateFileA(probe, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(file);
+    return true;
+}
+
+// Leaves installRoot as it is when that folder cannot be written either.
+void UseLocalAppDataFolder()
+{
+    char localAppData[kWizardTextSize];
+    const DWORD length = GetEnvironmentVariableA("LOCALAPPDATA", localAppData, sizeof localAppData);
+    if (length == 0 || length >= sizeof localAppData)
+        return;
+    char vendorFolder[kWizardTextSize];
+    char root[kWizardTextSize];
+    FormatPath(vendorFolder, "%s\\Orvane", localAppData);
+    FormatPath(root, "%s\\Orvane\\vok", localAppData);
+    CreateFolders(vendorFolder, root);
+    if (CanWriteIn(root))
+        CopyWizardText(wizardState.installRoot, root);
+}
+
+} // namespace
+
+void PrepareWorkingFolder()
+{
+    char windowsDirectory[kWizardTextSize] = "";
+    GetWindowsDirectoryA(windowsDirectory, sizeof windowsDirectory);
+    char vendorFolder[kWizardTextSize];
+    VendorFolderFor(windowsDirectory, vendorFolder);
+    InstallRootFor(windowsDirectory, wizardState.installRoot);
+    CreateFolders(vendorFolder, wizardState.installRoot);
+    if (!CanWriteIn(wizardState.installRoot))
+        UseLocalAppDataFolder();
+}
+
+void FileListPath(char *out)
+{
+    WorkingFilePath("files.vok", out);
+}
+
+void BitmapPath(const char *name, char *out)
+{
+    FormatPath(out, "%s\\bitmaps\\%s", wizardState.installRoot, name);
+}
+
+void WorkingFilePath(const char *name, char *out)
+{
+    FormatPath(out, "%s\\%s", wizardState.installRoot, name);
+}

@@ -1,0 +1,33 @@
+// The application object: exactly one per program, a global built before
+// WinMain, which calls its InitInstance.
+#ifndef FRAMEWORK_WIN_APP_H
+#define FRAMEWORK_WIN_APP_H
+
+#include <windows.h>
+
+class CDialog;
+
+class CWinApp {
+public:
+    explicit CWinApp(const char *appName);
+    virtual ~CWinApp();
+    CWinApp(const CWinApp &) = delete;
+    CWinApp &operator=(const CWinApp &) = delete;
+
+    // The program's whole run. Its windows are modal, so when it returns no
+    // window is left to run a message loop for, whatever the result.
+    virtual BOOL InitInstance() = 0;
+
+    // The application object, or null in a program that has none (tests).
+    static CWinApp *Current();
+    // The caption of the program's message boxes.
+    const char *AppName() const { return appName; }
+
+    // Owner of the dialogs that are built without a parent window.
+    CDialog *mainWindow = nullptr;
+
+private:
+    const char *appName;
+};
+
+#endif

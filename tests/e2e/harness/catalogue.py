@@ -1,0 +1,55 @@
+"""A server home made for one case: the file list files.vok, in the
+keyword-parameter syntax, and the files it names."""
+from pathlib import Path
+
+
+class Catalogue:
+    def __init__(self):
+        self.lines = ["! made by the end-to-end tests"]
+        self.files = {}
+
+    def line(self, text):
+        """A line as it is, such as a key without value."""
+        self.lines.append(text)
+        return self
+
+    def bitmap(self, number, name, content=None):
+        """BITMAPn naming a file; the server holds it only when content is given."""
+        self.lines.append(f"BITMAP{number}: {name}")
+        if content is not None:
+            self.files[name] = content
+        return self
+
+    def product(self, number, display_name, url=None, installer=None):
+        """PRODUCTn with its display name and, when given, its web address and
+        its installer (bytes), stored on the server under a name of its own."""
+        self.lines.append(f'PRODUCT{number}ID: "{display_name}"')
+        if url is not None:
+            self.lines.append(f'PRODUCT{number}URL: "{url}"')
+        if installer is not None:
+            self.lines += [f"PRODUCT{number}FILENAME: {self.installer_name(number)}",
+                           f"PRODUCT{number}TEMPNAME: product{number}.part",
+                           f"PRODUCT{number}FILESIZE: {len(installer)}"]
+            self.files[self.installer_name(number)] = installer
+        return self
+
+    @staticmethod
+    def installer_name(number):
+        return f"product{number}.exe"
+
+    def write(self, folder, with_file_list=True):
+        folder = Path(folder)
+        folder.mkdir(parents=True, exist_ok=True)
+        if with_file_list:
+            # Stored with plain line ends, as on any Unix server; a text
+            # transfer turns them into CR LF.
+            (folder / "files.vok").write_text("\n".join(self.lines + [""]))
+        for name, content in self.files.items():
+            (folder / name).write_bytes(content)
+        return folder
+
+
+def one_product():
+    """The plainest catalogue: one product with web address and installer."""
+    return Catalogue().product(0, "Sample Terminal 4.2", "http://example.com/sterm",
+                               installer=b"MZ a small installer")

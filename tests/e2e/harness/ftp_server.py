@@ -1,0 +1,26 @@
+"""The case's FTP server: pyftpdlib through the project's scripts in
+tests/servers, with the account the wizard has compiled in and a home that
+starts as a copy of the case's catalogue."""
+import subprocess
+from pathlib import Path
+
+from harness import settings
+
+
+class FtpServer:
+    def __init__(self, state_dir):
+        self.state_dir = Path(state_dir)
+        self.port = settings.ftp_port()
+
+    @property
+    def home(self):
+        return self.state_dir / "home"
+
+    def start(self, seed_folder):
+        script = settings.ftp_server_scripts() / "start-pyftpdlib"
+        subprocess.run([str(script), str(self.state_dir), str(self.port), "--seed",
+                        str(seed_folder)], stdin=subprocess.DEVNULL, check=True, timeout=60)
+
+    def stop(self):
+        script = settings.ftp_server_scripts() / "stop-ftp-server"
+        subprocess.run([str(script), str(self.state_dir)], check=True, timeout=60)

@@ -1,0 +1,70 @@
+"""robot.exe, run in the case's Wine prefix: one action on the wizard's
+windows per call (tools/robot/robot.cpp lists the commands)."""
+import subprocess
+import tempfile
+
+from harness import settings
+
+
+class RobotFailure(AssertionError):
+    """An action that could not be done: the window or control never came."""
+
+
+class Robot:
+    def __init__(self, prefix):
+        self.prefix = prefix
+
+    def _run(self, *arguments, timeout=10):
+        command = [str(settings.wine_run()), str(settings.robot_exe()), "--timeout",
+                   str(timeout), *map(str, arguments)]
+        # Files, not pipes: Wine's own background processes, when the robot's
+        # start happens to launch them, inherit the output and keep a pipe open.
+        with tempfile.TemporaryFile() as output, tempfile.TemporaryFile() as errors:
+            status = subprocess.run(command, env=self.prefix.environment,
+                                    stdin=subprocess.DEVNULL, stdout=output, stderr=errors,
+                                    timeout=timeout + 30).returncode
+            output.seek(0)
+            errors.seek(0)
+            printed, complaint = output.read().decode(), errors.read().decode(errors="replace")
+        if status != 0:
+            raise RobotFailure(f"robot {' '.join(map(str, arguments))}: {complaint.strip()}")
+        return printed[:-1] if printed.endswith("\n") else printed
+
+    def _lines(self, *arguments):
+        output = self._run(*arguments)
+        return output.split("\n") if output else []
+
+    def wait_dialog(self, control_id, timeout=10):
+        """Waits for the enabled dialog that holds control_id; its caption."""
+        return self._run("wait-dialog", control_id, timeout=timeout)
+
+    def click(self, button_id):
+        self._run("click", button_id)
+
+    def close(self, control_id):
+        """Closes the dialog that holds control_id with its close box."""
+        self._run("close", control_id)
+
+    def read_text(self, control_id):
+        return self._run("read-text", control_id)
+
+    def read_list(self, list_id):
+        return self._lines("read-list", list_id)
+
+    def wait_message(self, timeout=10):
+        """Waits for a message box; its text."""
+        return self._run("wait-message", timeout=timeout)
+
+    def message_within(self, seconds):
+        """The text of a message box that comes up within seconds, or None."""
+        try:
+            return self.wait_message(timeout=seconds)
+        except RobotFailure:
+            return None
+
+    def answer(self, button="ok"):
+        self._run("answer", button)
+
+    def screenshot(self, path):
+        """A bitmap file of the screen area that the wizard's dialogs cover."""
+        self._run("screenshot", f"Z:{path}")

@@ -1,0 +1,50 @@
+"""Where the harness finds the programs and scripts it runs: handed over by
+CTest in the environment (tests/e2e/CMakeLists.txt)."""
+import os
+from pathlib import Path
+
+
+def _path(variable):
+    value = os.environ.get(variable)
+    if not value:
+        raise RuntimeError(f"{variable} is not set: run the end-to-end tests through CTest")
+    return Path(value)
+
+
+def _existing_program(variable):
+    path = _path(variable)
+    if not path.is_file():
+        raise RuntimeError(f"{path.name} is not built yet: {path}")
+    return path
+
+
+def vok_exe():
+    return _existing_program("VOK_E2E_VOK")
+
+
+def robot_exe():
+    return _existing_program("VOK_E2E_ROBOT")
+
+
+def wine_run():
+    """cmake/wine-run: wine with the project's settings."""
+    return _path("VOK_E2E_WINE_RUN")
+
+
+def ftp_server_scripts():
+    """tests/servers: start-pyftpdlib and stop-ftp-server."""
+    return _path("VOK_E2E_SERVERS")
+
+
+def work_folder():
+    """Room for the Wine prefix template and one folder per case."""
+    return _path("VOK_E2E_WORK")
+
+
+def ftp_port():
+    """The port of the server address that vok.exe was built with."""
+    host = os.environ.get("VOK_E2E_FTP_HOST", "127.0.0.1:2121")
+    address, _, port = host.partition(":")
+    if address != "127.0.0.1" or not port.isdigit():
+        raise RuntimeError(f"vok.exe must be built for a server on 127.0.0.1:PORT, not {host}")
+    return int(port)

@@ -1,0 +1,98 @@
+"""A throwaway Wine prefix per case, made quickly from a template prefix that
+the first case builds with wineboot. The template's large program files are
+shared by hard links; every other file (registry, settings) is copied, so a
+case cannot change the template."""
+import os
+import shutil
+import subprocess
+from pathlib import Path
+
+from harness import settings
+
+# Files that Wine only reads once a prefix exists.
+_SHARED_SUFFIXES = {".dll", ".exe", ".drv", ".sys", ".ocx", ".cpl", ".acm", ".tlb", ".ax",
+                    ".ds", ".msstyles", ".nls", ".ttf", ".fon"}
+
+
+class WinePrefix:
+    def __init__(self, path, display):
+        self.path = Path(path)
+        self.environment = dict(os.environ, WINEPREFIX=str(self.path), DISPLAY=display.name,
+                                WINEDEBUG="-all")
+
+    @classmethod
+    def fresh(cls, path, display):
+        """A new prefix at path, copied from the template."""
+        template = _template(display)
+        if Path(path).exists():
+            shutil.rmtree(path)
+        _copy_tree(template, Path(path))
+        return cls(path, display)
+
+    def run(self, *arguments, timeout=60):
+        """Runs a Windows program (wine-run adds the project's settings) to its end."""
+        subprocess.run([str(settings.wine_run()), *map(str, arguments)], env=self.environment,
+                       stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, check=True,
+                       timeout=timeout)
+
+    def start(self, program, log_path):
+        """Starts a Windows program in the background."""
+        with open(log_path, "wb") as log:
+            return subprocess.Popen([str(settings.wine_run()), str(program)],
+                                    env=self.environment, stdin=subprocess.DEVNULL,
+                                    stdout=log, stderr=log, start_new_session=True)
+
+    def set_registry_text(self, key, name, value):
+        self.run("reg", "add", key, "/v", name, "/t", "REG_SZ", "/d", value, "/f")
+
+    @property
+    def drive_c(self):
+        return self.path / "drive_c"
+
+    def working_folder(self):
+        """The wizard's working folder: on the Windows drive, or the fallback
+        under the local application data folder when only that one exists."""
+        preferred = self.drive_c / "Program Files" / "Orvane" / "vok"
+        fallbacks = sorted(self.drive_c.glob("users/*/AppData/Local/Orvane/vok"))
+        if preferred.is_dir() or not fallbacks:
+            return preferred
+        return fallbacks[0]
+
+    def stop(self):
+        """Ends every process of the prefix."""
+        subprocess.run(["wineserver", "-k"], env=self.environment, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, check=False)
+        subprocess.run(["wineserver", "-w"], env=self.environment, check=False, timeout=60)
+
+
+def _template(display):
+    template = settings.work_folder() / "prefix-template"
+    ready_mark = template / "ready"
+    if ready_mark.exists():
+        return template
+    if template.exists():
+        shutil.rmtree(template)
+    template.mkdir(parents=True)
+    prefix = WinePrefix(template, display)
+    subprocess.run(["wineboot", "-i"], env=prefix.environment, stdin=subprocess.DEVNULL,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True, timeout=300)
+    # Wine draws the window frames and captions itself: there is no window
+    # manager on the virtual display.
+    prefix.set_registry_text(r"HKCU\Software\Wine\X11 Driver", "Managed", "N")
+    prefix.stop()
+    ready_mark.touch()
+    return template
+
+
+def _copy_tree(source, destination):
+    destination.mkdir(parents=True)
+    for entry in os.scandir(source):
+        target = destination / entry.name
+        if entry.is_symlink():
+            os.symlink(os.readlink(entry.path), target)
+        elif entry.is_dir():
+            _copy_tree(Path(entry.path), target)
+        elif Path(entry.name).suffix.lower() in _SHARED_SUFFIXES:
+            os.link(entry.path, target)
+        else:
+            shutil.copy2(entry.path, target)

@@ -1,0 +1,43 @@
+"""The wizard's windows as the tests meet them: the control ids of each page
+(resources/resource.h) and the process of one run of vok.exe."""
+import subprocess
+
+from harness import settings
+
+# Welcome dialog
+BEGIN = 1000
+EXIT = 1
+STATUS_LINE = 1001
+# Product selection page
+PRODUCT_NEXT = 1004
+PRODUCT_CANCEL = 1003
+PRODUCT_LIST = 1010
+# Registration page
+REGISTRATION_BACK = 1005
+REGISTRATION_NEXT = 1006
+REGISTRATION_CANCEL = 1007
+USER_NAME = 1008
+# Ready page
+READY_BACK = 1021
+READY_DOWNLOAD = 1022
+READY_CANCEL = 1023
+# Download page
+DOWNLOAD_STOP = 1026
+
+
+class WizardProcess:
+    """One run of vok.exe in the case's prefix."""
+
+    def __init__(self, prefix, log_path):
+        self.process = prefix.start(settings.vok_exe(), log_path)
+
+    def reap(self):
+        """Collects the process once its prefix has been stopped."""
+        self.process.wait(timeout=30)
+
+    def has_ended(self, within_seconds):
+        try:
+            self.process.wait(timeout=within_seconds)
+            return True
+        except subprocess.TimeoutExpired:
+            return False

@@ -1,0 +1,63 @@
+"""The download page's panel: the first fetched bitmap, read by CDib and
+painted, and the messages for files that are no bitmaps."""
+import unittest
+
+from harness import bitmaps, wizard
+from harness.case import WizardCase
+from harness.catalogue import one_product
+
+PANEL_AREA = bitmaps.PANEL_WIDTH * bitmaps.PANEL_HEIGHT
+TEAL = (0x12, 0x9A, 0x8E)
+PLUM = (0x8E, 0x2A, 0x6B)
+
+
+class PanelBitmaps(WizardCase):
+    def open_download_page(self, *named_bitmaps):
+        catalogue = one_product()
+        for number, (name, content) in enumerate(named_bitmaps):
+            catalogue.bitmap(number, name, content)
+        self.start_server(catalogue)
+        self.begin_to_download_page()
+
+    def painted_pixels(self, colour):
+        self.robot.wait_dialog(wizard.DOWNLOAD_STOP)
+        screenshot = self.folder / "download-page.bmp"
+        self.robot.screenshot(screenshot)
+        return bitmaps.count_pixels(screenshot, colour)
+
+    def test_an_8_bit_bitmap_is_painted(self):
+        self.open_download_page(("teal.bmp", bitmaps.solid_8_bit(TEAL)))
+        self.assertGreaterEqual(self.painted_pixels(TEAL), PANEL_AREA * 0.95)
+
+    def test_a_24_bit_bitmap_is_painted(self):
+        self.open_download_page(("plum.bmp", bitmaps.solid_24_bit(PLUM)))
+        self.assertGreaterEqual(self.painted_pixels(PLUM), PANEL_AREA * 0.95)
+
+    def test_a_bitmap_cut_short_is_refused_and_nothing_painted(self):
+        # Refused rather than shown with the memory that the file did not fill.
+        self.open_download_page(("cut.bmp", bitmaps.cut_short(bitmaps.solid_8_bit(TEAL), 0.5)))
+        self.assert_message("Read error 1")
+        self.assertEqual(self.painted_pixels(TEAL), 0)
+
+    def test_the_first_bitmap_the_server_had_is_shown(self):
+        self.open_download_page(("gone.bmp", None), ("plum.bmp", bitmaps.solid_24_bit(PLUM)))
+        self.assertGreaterEqual(self.painted_pixels(PLUM), PANEL_AREA * 0.95)
+
+    def test_a_text_file_is_refused(self):
+        self.open_download_page(("notes.bmp", b"Not a picture at all.\r\n"))
+        self.assert_message("Invalid bitmap file")
+        self.robot.wait_dialog(wizard.DOWNLOAD_STOP)
+
+    def test_a_file_shorter_than_a_file_header_is_refused(self):
+        self.open_download_page(("stub.bmp", b"BM\x36\x00\x00"))
+        self.assert_message("read error 1")
+        self.robot.wait_dialog(wizard.DOWNLOAD_STOP)
+
+    def test_an_empty_file_is_skipped_and_no_bitmap_is_left_to_read(self):
+        self.open_download_page(("empty.bmp", b""))
+        self.assert_message("Read error 1")
+        self.robot.wait_dialog(wizard.DOWNLOAD_STOP)
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,40 @@
+"""The user's name starts as the registered owner, read from the registry key
+that belongs to the Windows version the wizard finds, or stays empty."""
+import unittest
+
+from harness import wizard
+from harness.case import WizardCase
+from harness.catalogue import one_product
+
+NT_KEY = r"HKLM\SOFTWARE\Microsoft\Windows NT\CurrentVersion"
+NINE_X_KEY = r"HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion"
+
+
+class RegisteredOwner(WizardCase):
+    def name_shown_under(self, windows_version):
+        self.prefix.set_registry_text(NT_KEY, "RegisteredOwner", "Pat Jones")
+        self.prefix.set_registry_text(NINE_X_KEY, "RegisteredOwner", "Sam Lee")
+        self.prefix.set_registry_text(r"HKCU\Software\Wine", "Version", windows_version)
+        self.start_server(one_product())
+        self.begin_to_product_page()
+        self.product_page_to_registration()
+        return self.robot.read_text(wizard.USER_NAME)
+
+    def test_windows_nt_family_reads_the_nt_key(self):
+        self.assertEqual(self.name_shown_under("win7"), "Pat Jones")
+
+    def test_windows_xp_reads_the_nt_key(self):
+        self.assertEqual(self.name_shown_under("winxp64"), "Pat Jones")
+
+    def test_windows_98_reads_the_9x_key(self):
+        self.assertEqual(self.name_shown_under("win98"), "Sam Lee")
+
+    def test_windows_95_has_no_default_name(self):
+        self.assertEqual(self.name_shown_under("win95"), "")
+
+    def test_windows_10_has_no_default_name(self):
+        self.assertEqual(self.name_shown_under("win10"), "")
+
+
+if __name__ == "__main__":
+    unittest.main()
