@@ -14,6 +14,19 @@ bool Unanswered(const Request &request)
     return Fail("control %d did not answer", request.controlId);
 }
 
+// Waits for the control and prints the one number that read takes from it.
+bool PrintNumberOf(const Request &request, bool (*read)(HWND, unsigned, int *))
+{
+    HWND control = WaitForControl(request, Reach::Visible);
+    if (!control)
+        return false;
+    int number = 0;
+    if (!read(control, request.deadline.RemainingMs(), &number))
+        return Unanswered(request);
+    printf("%d\n", number);
+    return true;
+}
+
 } // namespace
 
 bool ReadTextCommand(const Request &request)
@@ -42,14 +55,7 @@ bool ReadListCommand(const Request &request)
 
 bool ReadSelectionCommand(const Request &request)
 {
-    HWND list = WaitForControl(request, Reach::Visible);
-    if (!list)
-        return false;
-    int index = -1;
-    if (!ReadListSelection(list, request.deadline.RemainingMs(), &index))
-        return Unanswered(request);
-    printf("%d\n", index);
-    return true;
+    return PrintNumberOf(request, ReadListSelection);
 }
 
 bool ReadTicksCommand(const Request &request)
@@ -71,14 +77,7 @@ bool ReadTicksCommand(const Request &request)
 
 bool ReadProgressCommand(const Request &request)
 {
-    HWND bar = WaitForControl(request, Reach::Visible);
-    if (!bar)
-        return false;
-    int position = 0;
-    if (!ReadProgressPosition(bar, request.deadline.RemainingMs(), &position))
-        return Unanswered(request);
-    printf("%d\n", position);
-    return true;
+    return PrintNumberOf(request, ReadProgressPosition);
 }
 
 bool ScreenshotCommand(const Request &request)
