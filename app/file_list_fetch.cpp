@@ -1,8 +1,8 @@
 #include "app/file_list_fetch.h"
 
-#include "app/file_list.h"
-#include "app/wizard_state.h"
-#include "app/working_folder.h"
+#include "wizard/file_list.h"
+#include "wizard/wizard_state.h"
+#include "wizard/working_paths.h"
 #include "framework/controls.h"
 #include "framework/message_box.h"
 #include "sapi/sapi.h"

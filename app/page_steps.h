@@ -2,7 +2,7 @@
 #ifndef APP_PAGE_STEPS_H
 #define APP_PAGE_STEPS_H
 
-#include "app/wizard_page.h"
+#include "wizard/wizard_page.h"
 
 enum class WizardStep { kProductSelect, kRegistration, kReady, kDownload, kFinish, kEnd };
 

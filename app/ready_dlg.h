@@ -2,7 +2,7 @@
 #ifndef APP_READY_DLG_H
 #define APP_READY_DLG_H
 
-#include "app/wizard_page.h"
+#include "wizard/wizard_page.h"
 #include "resources/resource.h"
 
 class CReadyDlg : public CWizardPage {

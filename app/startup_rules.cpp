@@ -1,6 +1,6 @@
 #include "app/startup_rules.h"
 
-#include "app/wizard_state.h"
+#include "wizard/wizard_state.h"
 
 #include <stdio.h>
 #include <string.h>

@@ -1,7 +1,7 @@
 #include "app/user_details.h"
 
 #include "app/startup_rules.h"
-#include "app/wizard_state.h"
+#include "wizard/wizard_state.h"
 #include "pages/email_addresses.h"
 
 #include <windows.h>

@@ -5,7 +5,7 @@
 
 #include "app/startup_rules.h"
 #include "app/welcome_dlg.h"
-#include "app/wizard_state.h"
+#include "wizard/wizard_state.h"
 #include "app/working_folder.h"
 
 #include <stdlib.h>

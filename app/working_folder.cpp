@@ -1,26 +1,15 @@
 #include "app/working_folder.h"
 
 #include "app/startup_rules.h"
-#include "app/wizard_state.h"
+#include "wizard/wizard_state.h"
+#include "wizard/working_paths.h"
 
 #include <windows.h>
 
 #include <direct.h>
 #include <initializer_list>
-#include <stdarg.h>
-#include <stdio.h>
 
 namespace {
-
-void FormatPath(char *out, const char *format, ...)
-{
-    va_list arguments;
-    va_start(arguments, format);
-    const int length = vsnprintf(out, kWizardTextSize, format, arguments);
-    va_end(arguments);
-    if (length < 0 || static_cast<unsigned>(length) >= kWizardTextSize)
-        out[0] = '\0';
-}
 
 // Folders that exist already are fine: results are not looked at.
 void CreateFolders(const char *vendorFolder, const char *root)
@@ -76,19 +65,4 @@ void PrepareWorkingFolder()
     CreateFolders(vendorFolder, wizardState.installRoot);
     if (!CanWriteIn(wizardState.installRoot))
         UseLocalAppDataFolder();
-}
-
-void FileListPath(char *out)
-{
-    WorkingFilePath("files.vok", out);
-}
-
-void BitmapPath(const char *name, char *out)
-{
-    FormatPath(out, "%s\\bitmaps\\%s", wizardState.installRoot, name);
-}
-
-void WorkingFilePath(const char *name, char *out)
-{
-    FormatPath(out, "%s\\%s", wizardState.installRoot, name);
 }

@@ -1,4 +1,4 @@
-// The working folder (installRoot) and the paths of the files in it.
+// Creating the working folder (installRoot) with its sub-folders.
 #ifndef APP_WORKING_FOLDER_H
 #define APP_WORKING_FOLDER_H
 
@@ -8,12 +8,5 @@
 // %LOCALAPPDATA% is used, on every run alike, so that partial downloads stay
 // where the next run looks for them.
 void PrepareWorkingFolder();
-
-// Paths under installRoot, into buffers of kWizardTextSize. A path that would
-// not fit comes out empty, so that a file operation on it fails instead of
-// reaching a cut name.
-void FileListPath(char *out);                      // files.vok
-void BitmapPath(const char *name, char *out);      // a panel bitmap
-void WorkingFilePath(const char *name, char *out); // a file of the folder itself
 
 #endif

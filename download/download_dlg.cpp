@@ -1,7 +1,7 @@
 #include "download/download_dlg.h"
 
-#include "app/wizard_state.h"
-#include "app/working_folder.h"
+#include "wizard/wizard_state.h"
+#include "wizard/working_paths.h"
 #include "framework/file.h"
 #include "resources/resource.h"
 

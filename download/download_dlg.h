@@ -3,8 +3,8 @@
 #ifndef DOWNLOAD_DOWNLOAD_DLG_H
 #define DOWNLOAD_DOWNLOAD_DLG_H
 
-#include "app/dib.h"
-#include "app/wizard_page.h"
+#include "wizard/dib.h"
+#include "wizard/wizard_page.h"
 
 class CDownloadDlg : public CWizardPage {
 public:

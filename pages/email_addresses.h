@@ -2,7 +2,7 @@
 #ifndef PAGES_EMAIL_ADDRESSES_H
 #define PAGES_EMAIL_ADDRESSES_H
 
-#include "app/string_list.h"
+#include "wizard/string_list.h"
 
 // Empties candidates and fills it with the addresses found.
 void FindEmailAddresses(StringList &candidates);

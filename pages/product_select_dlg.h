@@ -1,20 +1,25 @@
-// The first page: the choice of products. For now it only navigates; its
-// check list stays empty.
+// The first page: the products of the file list, each with a check box, and
+// About..., which opens the highlighted product's web page.
 #ifndef PAGES_PRODUCT_SELECT_DLG_H
 #define PAGES_PRODUCT_SELECT_DLG_H
 
-#include "app/wizard_page.h"
-#include "resources/resource.h"
+#include "framework/check_list_box.h"
+#include "wizard/wizard_page.h"
 
 class CProductSelectDlg : public CWizardPage {
 public:
-    CProductSelectDlg() : CWizardPage(IDD_PRODUCT_SELECT, kButtons) {}
+    CProductSelectDlg();
+
+protected:
+    void DoDataExchange() override;
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id) override;
 
 private:
-    static constexpr NavigationButton kButtons[] = {
-        {IDC_SELECT_NEXT, kPageForward},
-        {IDC_SELECT_CANCEL, kPageLeave},
-    };
+    void OnNext();
+    void OnAbout();
+
+    CCheckListBox productList;
 };
 
 #endif

@@ -1,5 +1,5 @@
 #include "app/startup_rules.h"
-#include "app/wizard_state.h"
+#include "wizard/wizard_state.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // with its colour table, the pixel data, and a palette built from the table.
 // Every failure shows a message box and leaves the object empty, so that
 // Paint then draws nothing.
-#ifndef APP_DIB_H
-#define APP_DIB_H
+#ifndef WIZARD_DIB_H
+#define WIZARD_DIB_H
 
 #include "framework/object.h"
 

@@ -1,9 +1,9 @@
-#include "app/dib.h"
+#include "wizard/dib.h"
 
 #include "framework/archive.h"
 #include "framework/file.h"
 #include "framework/message_box.h"
-#include "tests/framework/bitmap_files.h"
+#include "tests/wizard/bitmap_files.h"
 
 #include <gtest/gtest.h>
 

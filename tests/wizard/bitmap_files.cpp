@@ -1,4 +1,4 @@
-#include "tests/framework/bitmap_files.h"
+#include "tests/wizard/bitmap_files.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,8 +1,8 @@
 // Append-only list of heap copies of strings, addressed by zero-based index.
 // The position of a product's name in the list is that product's number
 // everywhere in the wizard, so the order of appending matters.
-#ifndef APP_STRING_LIST_H
-#define APP_STRING_LIST_H
+#ifndef WIZARD_STRING_LIST_H
+#define WIZARD_STRING_LIST_H
 
 class StringList {
 public:

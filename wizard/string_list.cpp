@@ -1,4 +1,4 @@
-#include "app/string_list.h"
+#include "wizard/string_list.h"
 
 #include <cstdlib>
 #include <cstring>

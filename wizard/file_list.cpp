@@ -1,6 +1,6 @@
-#include "app/file_list.h"
+#include "wizard/file_list.h"
 
-#include "app/wizard_state.h"
+#include "wizard/wizard_state.h"
 #include "sapi/sapi.h"
 
 #include <stdio.h>

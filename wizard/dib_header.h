@@ -1,6 +1,6 @@
 // The rules by which a bitmap's information header is read and checked.
-#ifndef APP_DIB_HEADER_H
-#define APP_DIB_HEADER_H
+#ifndef WIZARD_DIB_HEADER_H
+#define WIZARD_DIB_HEADER_H
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 // Reading the catalogue "files.vok": the panel bitmaps and the products.
-#ifndef APP_FILE_LIST_H
-#define APP_FILE_LIST_H
+#ifndef WIZARD_FILE_LIST_H
+#define WIZARD_FILE_LIST_H
 
-#include "app/string_list.h"
+#include "wizard/string_list.h"
 
 #include <stdio.h>
 

@@ -1,7 +1,7 @@
 // A page of the wizard: a modal dialog whose navigation buttons store the
 // page's answer in result and end the page through OnOK.
-#ifndef APP_WIZARD_PAGE_H
-#define APP_WIZARD_PAGE_H
+#ifndef WIZARD_WIZARD_PAGE_H
+#define WIZARD_WIZARD_PAGE_H
 
 #include "framework/dialog.h"
 

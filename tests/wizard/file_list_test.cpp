@@ -1,5 +1,5 @@
-#include "app/file_list.h"
-#include "app/wizard_state.h"
+#include "wizard/file_list.h"
+#include "wizard/wizard_state.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Bitmap files built byte by byte, and temporary files to hold them.
-#ifndef TESTS_FRAMEWORK_BITMAP_FILES_H
-#define TESTS_FRAMEWORK_BITMAP_FILES_H
+#ifndef TESTS_WIZARD_BITMAP_FILES_H
+#define TESTS_WIZARD_BITMAP_FILES_H
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "app/wizard_state.h"
+#include "wizard/wizard_state.h"
 
 #include <string.h>
 

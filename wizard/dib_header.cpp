@@ -1,4 +1,4 @@
-#include "app/dib_header.h"
+#include "wizard/dib_header.h"
 
 namespace {
 

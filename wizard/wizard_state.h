@@ -1,14 +1,19 @@
 // The process-wide record of the wizard: settings, catalogue data and the
 // user's details. Every page reads and writes it directly.
-#ifndef APP_WIZARD_STATE_H
-#define APP_WIZARD_STATE_H
+#ifndef WIZARD_WIZARD_STATE_H
+#define WIZARD_WIZARD_STATE_H
 
-#include "app/string_list.h"
+#include "wizard/string_list.h"
 
 // Text fields hold at most 255 characters and a NUL.
 const unsigned kWizardTextSize = 256;
 // One selection flag per product: the file list names at most this many.
 const unsigned kMaxProducts = 256;
+
+// How the e-mail address was accepted (emailSource).
+const int kEmailFromList = 0;      // it matched one of emailCandidates
+const int kEmailUnchecked = 1;     // no candidate was found to compare with
+const int kEmailAfterRefusals = 2; // accepted after repeated refusals
 
 struct WizardState {
     char installRoot[kWizardTextSize]; // working folder, no trailing backslash
@@ -29,7 +34,7 @@ struct WizardState {
     char postal[kWizardTextSize];
     char country[kWizardTextSize];
     char phone[kWizardTextSize];
-    int emailSource; // 0 matched a candidate, 1 none to compare, 2 accepted after refusals
+    int emailSource;
     StringList emailCandidates;
     char recordFileName[kWizardTextSize];
 };

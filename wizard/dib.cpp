@@ -1,6 +1,6 @@
-#include "app/dib.h"
+#include "wizard/dib.h"
 
-#include "app/dib_header.h"
+#include "wizard/dib_header.h"
 #include "framework/archive.h"
 #include "framework/exceptions.h"
 #include "framework/file.h"

@@ -1,0 +1,33 @@
+#include "wizard/working_paths.h"
+
+#include "wizard/wizard_state.h"
+
+#include <stdarg.h>
+#include <stdio.h>
+
+bool FormatPath(char *out, const char *format, ...)
+{
+    va_list arguments;
+    va_start(arguments, format);
+    const int length = vsnprintf(out, kWizardTextSize, format, arguments);
+    va_end(arguments);
+    if (length >= 0 && static_cast<unsigned>(length) < kWizardTextSize)
+        return true;
+    out[0] = '\0';
+    return false;
+}
+
+void FileListPath(char *out)
+{
+    WorkingFilePath("files.vok", out);
+}
+
+void BitmapPath(const char *name, char *out)
+{
+    FormatPath(out, "%s\\bitmaps\\%s", wizardState.installRoot, name);
+}
+
+void WorkingFilePath(const char *name, char *out)
+{
+    FormatPath(out, "%s\\%s", wizardState.installRoot, name);
+}
