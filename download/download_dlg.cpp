@@ -1,35 +1,89 @@
 #include "download/download_dlg.h"
 
+#include "download/download_progress.h"
+#include "download/product_transfer.h"
+#include "framework/file.h"
+#include "framework/message_box.h"
+#include "resources/resource.h"
 #include "wizard/wizard_state.h"
 #include "wizard/working_paths.h"
-#include "framework/file.h"
-#include "resources/resource.h"
+
+#include <stdio.h>
 
 namespace {
 
-const NavigationButton kButtons[] = {
-    {IDC_DOWNLOAD_STOP, kPageLeave},
-};
+const UINT_PTR kProgressTimer = 101;
+const UINT kProgressPeriodMs = 100;
+// Ticks between two panel bitmaps: 7.5 seconds.
+const int kTicksPerBitmap = 75;
 
 // Where the other pages' picture controls show their built-in bitmaps.
 const RECT kPanel = {11, 11, 11 + 150, 11 + 300};
 
+// The FTP library's callback for the whole run. It lets the page handle its
+// timer ticks and Stop while a transfer blocks the thread.
+int OnTransferProgress(const char *text)
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&message);
+    return RecordTransferReport(downloadProgress, text);
+}
+
 } // namespace
 
-CDownloadDlg::CDownloadDlg() : CWizardPage(IDD_DOWNLOAD, kButtons) {}
+CDownloadDlg::CDownloadDlg() : CWizardPage(IDD_DOWNLOAD) {}
+
+void CDownloadDlg::DoDataExchange()
+{
+    DDX_Control(IDC_OVERALL_PROGRESS, overallBar);
+    DDX_Control(IDC_OVERALL_TEXT, overallText);
+    DDX_Control(IDC_PERCENT_TEXT, percentText);
+    DDX_Control(IDC_FILE_PROGRESS, fileBar);
+    DDX_Control(IDC_BYTES_TEXT, bytesText);
+    DDX_Control(IDC_PRODUCT_NAME, productText);
+}
 
 BOOL CDownloadDlg::OnInitDialog()
 {
     CWizardPage::OnInitDialog();
     bitmapIndex = 0;
     LoadPanelBitmap();
+    tickCount = 0;
+    SetTimer(kProgressTimer, kProgressPeriodMs);
+    productText.SetText("");
+    bytesText.SetText("");
+    overallBar.SetPos(0);
+    fileBar.SetPos(0);
+    percentText.SetText("");
+    overallText.SetText("");
     return TRUE;
+}
+
+bool CDownloadDlg::OnCommand(int id)
+{
+    if (id != IDC_DOWNLOAD_STOP)
+        return CWizardPage::OnCommand(id);
+    OnStop();
+    return true;
+}
+
+// During the run the page ends once the transfer has noticed the request and
+// the run has set its result; before or without a run it leaves the wizard.
+void CDownloadDlg::OnStop()
+{
+    downloadProgress.stopRequested = 1;
+    OnOK();
 }
 
 void CDownloadDlg::LoadPanelBitmap()
 {
+    // A catalogue without bitmaps leaves the panel empty, without a message.
     char name[kWizardTextSize];
-    wizardState.bitmapNames.Get(name, bitmapIndex);
+    if (wizardState.bitmapNames.Get(name, static_cast<unsigned>(bitmapIndex)) != 0) {
+        panelBitmap.Release();
+        return;
+    }
     char path[kWizardTextSize];
     BitmapPath(name, path);
     // A file that does not open fails in LoadFromFile, with its message.
@@ -45,4 +99,100 @@ bool CDownloadDlg::OnPaint()
     panelBitmap.Paint(dc, kPanel.left, kPanel.top, kPanel.right - kPanel.left, kPanel.bottom - kPanel.top);
     EndPaint(m_hWnd, &paint);
     return true;
+}
+
+void CDownloadDlg::OnTimer(UINT_PTR id)
+{
+    if (id != kProgressTimer)
+        return;
+    if (++tickCount >= kTicksPerBitmap) {
+        tickCount = 0;
+        if (static_cast<unsigned>(++bitmapIndex) >= wizardState.bitmapNames.Count())
+            bitmapIndex = 0;
+        LoadPanelBitmap();
+        Invalidate(true);
+    }
+    UpdateProgress();
+    // Ticks handled inside the run's callback must not start a second run.
+    if (runStarted == 0) {
+        runStarted = 1;
+        RunDownloads();
+    }
+}
+
+void CDownloadDlg::UpdateProgress()
+{
+    const ProgressView view = ViewOfProgress(downloadProgress);
+    fileBar.SetPos(view.fileBar);
+    percentText.SetText(view.percentText);
+    bytesText.SetText(view.bytesText);
+    overallBar.SetPos(view.overallBar);
+}
+
+void CDownloadDlg::RunDownloads()
+{
+    session = SAPIFtpOpenSession(wizardState.ftpHost, wizardState.ftpUser, wizardState.ftpPassword,
+                                 OnTransferProgress);
+    if (session == nullptr) {
+        // The page waits for Stop, its slide show going on.
+        AfxMessageBox("Unable to connect to host");
+        return;
+    }
+    char recordPath[kWizardTextSize];
+    WorkingFilePath(wizardState.recordFileName, recordPath);
+    // A record that did not reach the server does not hold up the downloads.
+    SAPIFtpFileUpload(session, recordPath, wizardState.recordFileName, 0, OnTransferProgress);
+
+    const unsigned products = wizardState.productIds.Count();
+    downloadProgress.productsSelected = 0;
+    for (unsigned product = 0; product < products; ++product)
+        downloadProgress.productsSelected += wizardState.selected[product] != 0 ? 1 : 0;
+    downloadProgress.productsDone = 0;
+
+    bool complete = true;
+    for (unsigned product = 0; product < products && complete; ++product) {
+        char overall[64];
+        snprintf(overall, sizeof overall, "Downloading %d of %d product(s)", downloadProgress.productsDone + 1,
+                 downloadProgress.productsSelected);
+        overallText.SetText(overall);
+        if (wizardState.selected[product] == 0)
+            continue;
+        productText.SetText(wizardState.productIds.ItemAt(product)->text);
+        complete = DownloadProduct(static_cast<int>(product)) == 0;
+        if (complete)
+            ++downloadProgress.productsDone;
+    }
+    SAPIFtpCloseSession(session, nullptr);
+    session = nullptr;
+    KillTimer(kProgressTimer);
+    EndPage(complete ? kPageForward : kPageLeave);
+}
+
+int CDownloadDlg::DownloadProduct(int product)
+{
+    char fileListPath[kWizardTextSize];
+    FileListPath(fileListPath);
+    FILE *fileList = fopen(fileListPath, "r");
+    if (fileList == nullptr)
+        return -1;
+    ProductFiles files;
+    const bool named = ReadProductFiles(fileList, product, files);
+    fclose(fileList);
+    if (!named)
+        return -1;
+    if (IsProductDownloaded(files))
+        return 0;
+    if (!TransferProduct(session, files, OnTransferProgress, downloadProgress))
+        return -1;
+    ShowProductComplete(files.statedSize);
+    return FinishProduct(files) ? 0 : -1;
+}
+
+void CDownloadDlg::ShowProductComplete(int statedSize)
+{
+    fileBar.SetPos(100);
+    percentText.SetText("100% Complete");
+    char bytes[32];
+    snprintf(bytes, sizeof bytes, "%d", statedSize);
+    bytesText.SetText(bytes);
 }

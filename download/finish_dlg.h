@@ -1,14 +1,29 @@
-// The last page. For now it only offers Exit (the dialog's OK), which ends
-// the wizard; its list stays empty.
+// The last page: the downloaded products, Install... to start one's
+// installer, Locate... to say where it lies, and Exit, which ends the wizard.
 #ifndef DOWNLOAD_FINISH_DLG_H
 #define DOWNLOAD_FINISH_DLG_H
 
+#include "framework/controls.h"
 #include "framework/dialog.h"
-#include "resources/resource.h"
 
 class CFinishDlg : public CDialog {
 public:
-    CFinishDlg() : CDialog(IDD_FINISH) {}
+    CFinishDlg();
+
+protected:
+    void DoDataExchange() override;
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id) override;
+
+private:
+    void OnInstall();
+    void OnLocate();
+    // The selected entry's text and its installer's file name; false after
+    // "Please select a product..." or, silently, when the file list does not
+    // name the installer.
+    bool SelectedInstaller(char *displayName, char *fileName);
+
+    CListBox productList;
 };
 
 #endif

@@ -29,6 +29,13 @@ bool ReadBitmapName(FILE *fileList, int n, char *name)
     return ReadKey(fileList, key, name) == KeyValue::kRead;
 }
 
+bool ReadProductKey(FILE *fileList, int product, const char *suffix, char *value)
+{
+    char key[64];
+    snprintf(key, sizeof key, "PRODUCT%d%.32s", product, suffix);
+    return ReadKey(fileList, key, value) == KeyValue::kRead;
+}
+
 ProductListResult ReadProducts(FILE *fileList, StringList &ids, StringList &urls)
 {
     ids.Clear();

@@ -10,6 +10,10 @@
 // is absent or has no readable value, which ends the list of bitmaps.
 bool ReadBitmapName(FILE *fileList, int n, char *name);
 
+// The first value of "PRODUCT<product><suffix>", such as PRODUCT2FILENAME,
+// into value (256 chars); false when the key is absent or has no readable value.
+bool ReadProductKey(FILE *fileList, int product, const char *suffix, char *value);
+
 enum class ProductListResult {
     kComplete,   // ids and urls hold the products, numbered from 0 without gaps
     kUnreadable, // a product key was found without a readable value

@@ -25,6 +25,9 @@ public:
     {
     }
 
+    // A page whose buttons all have handlers of their own.
+    explicit CWizardPage(int templateId) : CDialog(templateId), buttons(nullptr), buttonCount(0) {}
+
     int result = kPageLeave;
 
 protected:

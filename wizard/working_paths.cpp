@@ -5,6 +5,13 @@
 #include <stdarg.h>
 #include <stdio.h>
 
+// Native builds, where the wizard's logic is tested, use their own separator.
+#ifdef _WIN32
+#define PATH_SEPARATOR "\\"
+#else
+#define PATH_SEPARATOR "/"
+#endif
+
 bool FormatPath(char *out, const char *format, ...)
 {
     va_list arguments;
@@ -24,10 +31,20 @@ void FileListPath(char *out)
 
 void BitmapPath(const char *name, char *out)
 {
-    FormatPath(out, "%s\\bitmaps\\%s", wizardState.installRoot, name);
+    FormatPath(out, "%s" PATH_SEPARATOR "bitmaps" PATH_SEPARATOR "%s", wizardState.installRoot, name);
 }
 
 void WorkingFilePath(const char *name, char *out)
 {
-    FormatPath(out, "%s\\%s", wizardState.installRoot, name);
+    FormatPath(out, "%s" PATH_SEPARATOR "%s", wizardState.installRoot, name);
+}
+
+void ComponentPath(const char *name, char *out)
+{
+    FormatPath(out, "%s" PATH_SEPARATOR "components" PATH_SEPARATOR "%s", wizardState.installRoot, name);
+}
+
+void DownloadPath(const char *name, char *out)
+{
+    FormatPath(out, "%s" PATH_SEPARATOR "downloads" PATH_SEPARATOR "%s", wizardState.installRoot, name);
 }

@@ -14,5 +14,7 @@ bool FormatPath(char *out, const char *format, ...)
 void FileListPath(char *out);                      // files.vok
 void BitmapPath(const char *name, char *out);      // a panel bitmap
 void WorkingFilePath(const char *name, char *out); // a file of the folder itself
+void ComponentPath(const char *name, char *out);   // a partial product download
+void DownloadPath(const char *name, char *out);    // a finished product installer
 
 #endif

@@ -45,6 +45,24 @@ class Robot:
         """Closes the dialog that holds control_id with its close box."""
         self._run("close", control_id)
 
+    def type_text(self, edit_id, text):
+        """Replaces the text of an edit box."""
+        self._run("type", edit_id, text)
+
+    def select(self, list_id, index):
+        """Highlights an entry of a list box."""
+        self._run("select", list_id, index)
+
+    def tick(self, list_id, index):
+        self._run("tick", list_id, index)
+
+    def untick(self, list_id, index):
+        self._run("untick", list_id, index)
+
+    def read_ticks(self, list_id):
+        """One bool per entry of a check list."""
+        return [line == "1" for line in self._lines("read-ticks", list_id)]
+
     def read_text(self, control_id):
         return self._run("read-text", control_id)
 

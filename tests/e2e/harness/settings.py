@@ -26,6 +26,11 @@ def robot_exe():
     return _existing_program("VOK_E2E_ROBOT")
 
 
+def command_recorder_exe():
+    """A stand-in program that logs the command line of each start."""
+    return _existing_program("VOK_E2E_RECORDER")
+
+
 def wine_run():
     """cmake/wine-run: wine with the project's settings."""
     return _path("VOK_E2E_WINE_RUN")

@@ -27,7 +27,11 @@ class WinePrefix:
         if Path(path).exists():
             shutil.rmtree(path)
         _copy_tree(template, Path(path))
-        return cls(path, display)
+        prefix = cls(path, display)
+        # One server for the case's whole life: a program started while a
+        # server that has just lost its last client shuts down can fail.
+        subprocess.run(["wineserver", "-p"], env=prefix.environment, check=True, timeout=60)
+        return prefix
 
     def run(self, *arguments, timeout=60):
         """Runs a Windows program (wine-run adds the project's settings) to its end."""
@@ -44,6 +48,16 @@ class WinePrefix:
 
     def set_registry_text(self, key, name, value):
         self.run("reg", "add", key, "/v", name, "/t", "REG_SZ", "/d", value, "/f")
+
+    def set_registry_default(self, key, value):
+        """The unnamed default value of a key, as text."""
+        self.run("reg", "add", key, "/ve", "/t", "REG_SZ", "/d", value, "/f")
+
+    def delete_registry_key(self, key):
+        subprocess.run([str(settings.wine_run()), "reg", "delete", key, "/f"],
+                       env=self.environment, stdin=subprocess.DEVNULL,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False,
+                       timeout=60)
 
     @property
     def drive_c(self):

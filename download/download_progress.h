@@ -1,0 +1,33 @@
+// The progress of a download run, shared by the engine, its FTP callback and
+// the download page's display, and the arithmetic of that display.
+#ifndef DOWNLOAD_DOWNLOAD_PROGRESS_H
+#define DOWNLOAD_DOWNLOAD_PROGRESS_H
+
+struct DownloadProgress {
+    int stopRequested;     // set by Stop; cleared before each product transfer
+    int productsSelected;  // products chosen in this run
+    int productsDone;      // of those, fetched or found already downloaded
+    int fileSize;          // the current product's stated size
+    int resumeOffset;      // size of its partial file when the transfer began
+    int bytesThisTransfer; // received by the current transfer
+};
+
+extern DownloadProgress downloadProgress;
+
+// Keeps the byte count of a "<file>: <n> bytes retrieved" report (any other
+// report counts 0). Non-zero when the user asked to stop: the FTP library's
+// signal to end the transfer.
+int RecordTransferReport(DownloadProgress &progress, const char *text);
+
+// What the page shows. Until the first transfer has set a file size the
+// texts stay empty and the bars at 0.
+struct ProgressView {
+    int fileBar;     // the bar clamps values above 100 itself
+    int overallBar;
+    char percentText[32]; // "<n>% Complete"; over 100 for a file larger than stated
+    char bytesText[32];   // "<bytes so far> of <stated size>"
+};
+
+ProgressView ViewOfProgress(const DownloadProgress &progress);
+
+#endif

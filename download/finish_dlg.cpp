@@ -1,0 +1,92 @@
+#include "download/finish_dlg.h"
+
+#include "download/installer_location.h"
+#include "framework/message_box.h"
+#include "resources/resource.h"
+#include "wizard/wizard_state.h"
+#include "wizard/working_paths.h"
+
+#include <shellapi.h>
+
+#include <stdio.h>
+
+CFinishDlg::CFinishDlg() : CDialog(IDD_FINISH) {}
+
+void CFinishDlg::DoDataExchange()
+{
+    DDX_Control(IDC_DOWNLOADED_LIST, productList);
+}
+
+BOOL CFinishDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    productList.ResetContent();
+    for (unsigned product = 0; product < wizardState.productIds.Count(); ++product) {
+        if (wizardState.selected[product] != 0)
+            productList.AddString(wizardState.productIds.ItemAt(product)->text);
+    }
+    return TRUE;
+}
+
+bool CFinishDlg::OnCommand(int id)
+{
+    switch (id) {
+    case IDC_FINISH_INSTALL:
+        OnInstall();
+        return true;
+    case IDC_FINISH_LOCATE:
+        OnLocate();
+        return true;
+    default:
+        return CDialog::OnCommand(id);
+    }
+}
+
+bool CFinishDlg::SelectedInstaller(char *displayName, char *fileName)
+{
+    const int selected = productList.GetCurSel();
+    if (selected < 0) {
+        AfxMessageBox("Please select a product...");
+        return false;
+    }
+    productList.GetItemText(selected, displayName, kWizardTextSize);
+    char fileListPath[kWizardTextSize];
+    FileListPath(fileListPath);
+    FILE *fileList = fopen(fileListPath, "r");
+    if (fileList == nullptr)
+        return false;
+    const bool named = ReadInstallerName(
+        fileList, FindProductNumber(wizardState.productIds, displayName), fileName);
+    fclose(fileList);
+    return named;
+}
+
+// Started as a program of its own: the page stays open for the next one. The
+// shell quotes the path, and asks for elevation where the installer needs it.
+void CFinishDlg::OnInstall()
+{
+    char displayName[kWizardTextSize];
+    char fileName[kWizardTextSize];
+    if (!SelectedInstaller(displayName, fileName))
+        return;
+    char path[kWizardTextSize];
+    DownloadPath(fileName, path);
+    SHELLEXECUTEINFOA execute = {};
+    execute.cbSize = sizeof execute;
+    execute.hwnd = m_hWnd;
+    execute.lpVerb = "open";
+    execute.lpFile = path;
+    execute.nShow = SW_SHOWNORMAL;
+    ShellExecuteExA(&execute);
+}
+
+void CFinishDlg::OnLocate()
+{
+    char displayName[kWizardTextSize];
+    char fileName[kWizardTextSize];
+    if (!SelectedInstaller(displayName, fileName))
+        return;
+    char message[kLocateMessageSize];
+    LocateMessage(displayName, wizardState.installRoot, fileName, message);
+    AfxMessageBox(message);
+}

@@ -1,0 +1,124 @@
+#include "download/product_transfer.h"
+
+#include "wizard/file_list.h"
+#include "wizard/working_paths.h"
+
+#include <limits.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+
+namespace {
+
+const int kCopyBlockSize = 65536;
+
+// Size of an existing file, or -1 when there is none.
+long long FileSize(const char *path)
+{
+    struct stat status;
+    return stat(path, &status) == 0 ? static_cast<long long>(status.st_size) : -1;
+}
+
+// A reply of 500 and above to REST, or to the RETR after it (554): the
+// server will not restart, though it may still send the whole file.
+bool RestartRefused(int result)
+{
+    return result <= -500 && result >= -599;
+}
+
+void StartTransfer(DownloadProgress &progress, int resumeOffset, int statedSize)
+{
+    progress.stopRequested = 0;
+    progress.bytesThisTransfer = 0;
+    progress.resumeOffset = resumeOffset;
+    progress.fileSize = statedSize;
+}
+
+bool FreshTransfer(FtpSession *session, const ProductFiles &files, const char *tempPath,
+                   FtpStatusCallback callback, DownloadProgress &progress)
+{
+    StartTransfer(progress, 0, files.statedSize);
+    // An empty file is no installer.
+    return SAPIFtpFileDownload(session, files.finalName, tempPath, 1, callback) > 0;
+}
+
+} // namespace
+
+bool ReadProductFiles(FILE *fileList, int product, ProductFiles &files)
+{
+    char size[kWizardTextSize];
+    if (!ReadProductKey(fileList, product, "FILENAME", files.finalName) ||
+        !ReadProductKey(fileList, product, "TEMPNAME", files.tempName) ||
+        !ReadProductKey(fileList, product, "FILESIZE", size))
+        return false;
+    files.statedSize = atoi(size);
+    return IsSafeFileName(files.finalName) && IsSafeFileName(files.tempName);
+}
+
+bool IsProductDownloaded(const ProductFiles &files)
+{
+    char path[kWizardTextSize];
+    DownloadPath(files.finalName, path);
+    return FileSize(path) >= 0;
+}
+
+bool TransferProduct(FtpSession *session, const ProductFiles &files, FtpStatusCallback callback,
+                     DownloadProgress &progress)
+{
+    char tempPath[kWizardTextSize];
+    ComponentPath(files.tempName, tempPath);
+    const long long partialSize = FileSize(tempPath);
+    // An empty leftover holds nothing to resume from.
+    if (partialSize <= 0 || partialSize > INT_MAX)
+        return FreshTransfer(session, files, tempPath, callback, progress);
+    StartTransfer(progress, static_cast<int>(partialSize), files.statedSize);
+    const int appended = SAPIFtpFileAppend(session, files.finalName, tempPath, 1, callback);
+    if (RestartRefused(appended))
+        return FreshTransfer(session, files, tempPath, callback, progress);
+    // No new bytes after a normal end: the partial file was already whole.
+    return appended >= 0;
+}
+
+bool FinishProduct(const ProductFiles &files)
+{
+    char tempPath[kWizardTextSize];
+    char finalPath[kWizardTextSize];
+    ComponentPath(files.tempName, tempPath);
+    DownloadPath(files.finalName, finalPath);
+    if (rename(tempPath, finalPath) == 0)
+        return true;
+    char provisionalPath[kWizardTextSize];
+    if (!FormatPath(provisionalPath, "%s.incomplete", finalPath) ||
+        !CopyIntoPlace(tempPath, provisionalPath))
+        return false;
+    if (rename(provisionalPath, finalPath) != 0) {
+        remove(provisionalPath);
+        return false;
+    }
+    remove(tempPath);
+    return true;
+}
+
+bool CopyIntoPlace(const char *source, const char *destination)
+{
+    FILE *in = fopen(source, "rb");
+    if (in == nullptr)
+        return false;
+    FILE *out = fopen(destination, "wb");
+    char *block = out != nullptr ? static_cast<char *>(malloc(kCopyBlockSize)) : nullptr;
+    bool whole = block != nullptr;
+    while (whole) {
+        const size_t read = fread(block, 1, kCopyBlockSize, in);
+        if (read == 0) {
+            whole = !ferror(in);
+            break;
+        }
+        whole = fwrite(block, 1, read, out) == read;
+    }
+    free(block);
+    fclose(in);
+    if (out != nullptr && fclose(out) != 0)
+        whole = false;
+    if (out != nullptr && !whole)
+        remove(destination);
+    return whole;
+}

@@ -1,0 +1,76 @@
+#include "download/download_progress.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+TEST(DownloadProgress, ViewOfTheRun)
+{
+    const struct {
+        const char *what;
+        DownloadProgress progress;
+        int fileBar, overallBar;
+        const char *percentText, *bytesText;
+    } cases[] = {
+        {"resumed from 4000, 1000 more of 10000", {0, 1, 0, 10000, 4000, 1000}, 50, 50, "50% Complete",
+         "5000 of 10000"},
+        {"two products, the first done, the second at half", {0, 2, 1, 1000, 0, 500}, 50, 75,
+         "50% Complete", "500 of 1000"},
+        {"three products, the second just begun", {0, 3, 1, 1000, 0, 0}, 0, 33, "0% Complete",
+         "0 of 1000"},
+        {"larger than stated", {0, 1, 0, 100, 0, 250}, 250, 250, "250% Complete", "250 of 100"},
+        {"past 2 GiB in all", {0, 1, 0, INT_MAX, INT_MAX, INT_MAX}, 200, 200, "200% Complete",
+         "4294967294 of 2147483647"},
+        {"a stated size of 1 and 2 GiB received", {0, 1, 0, 1, 0, INT_MAX}, INT_MAX, INT_MAX,
+         "2147483647% Complete", "2147483647 of 1"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const ProgressView view = ViewOfProgress(c.progress);
+        EXPECT_EQ(c.fileBar, view.fileBar);
+        EXPECT_EQ(c.overallBar, view.overallBar);
+        EXPECT_STREQ(c.percentText, view.percentText);
+        EXPECT_STREQ(c.bytesText, view.bytesText);
+    }
+}
+
+TEST(DownloadProgress, NothingShownBeforeTheFirstTransfer)
+{
+    for (const DownloadProgress &progress :
+         {DownloadProgress{0, 0, 0, 0, 0, 0}, DownloadProgress{0, 2, 0, 0, 0, 0},
+          DownloadProgress{0, 0, 0, 1000, 0, 10}}) {
+        const ProgressView view = ViewOfProgress(progress);
+        EXPECT_EQ(0, view.fileBar);
+        EXPECT_EQ(0, view.overallBar);
+        EXPECT_STREQ("", view.percentText);
+        EXPECT_STREQ("", view.bytesText);
+    }
+}
+
+TEST(DownloadProgress, TransferReports)
+{
+    const struct {
+        const char *text;
+        int bytes;
+    } cases[] = {
+        {"product0.part: 16384 bytes retrieved", 16384},
+        {"a: b.part: 77 bytes retrieved", 0}, // the number follows the first ": "
+        {"Host: 127.0.0.1:2121", 0},
+        {"Username: vok", 0},
+        {"Password:", 0},
+        {"vok-1-010203-040506.txt: 300 bytes stored", 0},
+        {"x: 99999999999 bytes retrieved", INT_MAX},
+    };
+    for (const auto &c : cases) {
+        DownloadProgress progress = {0, 1, 0, 10, 0, 12345};
+        EXPECT_EQ(0, RecordTransferReport(progress, c.text));
+        EXPECT_EQ(c.bytes, progress.bytesThisTransfer) << c.text;
+    }
+    DownloadProgress stopped = {1, 1, 0, 10, 0, 0};
+    EXPECT_EQ(-1, RecordTransferReport(stopped, "p: 5 bytes retrieved"));
+    EXPECT_EQ(5, stopped.bytesThisTransfer);
+}
+
+} // namespace

@@ -1,0 +1,124 @@
+// One product from the server into the downloads folder, over real sessions:
+// fresh, resumed, already whole, refused restart, empty, stopped and resumed.
+#include "download/product_transfer.h"
+#include "tests/ftp/real/disk_files.h"
+#include "tests/ftp/real/real_server.h"
+#include "tests/ftp/real/status_probe.h"
+#include "wizard/wizard_state.h"
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::size_t kInstallerSize = 5 * 16384 + 1234;
+
+class ProductTransferTest : public RealServerTest {
+protected:
+    void SetUp() override
+    {
+        RealServerTest::SetUp();
+        fs::create_directories(scratch_ / "components");
+        fs::create_directories(scratch_ / "downloads");
+        std::strcpy(wizardState.installRoot, scratch_.string().c_str());
+        std::strcpy(files_.finalName, "setup.exe");
+        std::strcpy(files_.tempName, "setup.part");
+        files_.statedSize = static_cast<int>(kInstallerSize);
+        installer_ = MixedBytes(kInstallerSize);
+        WriteBytes(OnServer("setup.exe"), installer_);
+    }
+
+    fs::path Partial() const { return scratch_ / "components" / "setup.part"; }
+    fs::path Installer() const { return scratch_ / "downloads" / "setup.exe"; }
+
+    // Transfers and finishes the product as the engine does.
+    bool Fetch(FtpStatusCallback callback = nullptr)
+    {
+        Session session = Open();
+        return session != nullptr && TransferProduct(session.get(), files_, callback, progress_) &&
+               FinishProduct(files_);
+    }
+
+    void ExpectInstallerComplete()
+    {
+        EXPECT_TRUE(SameBytes(ReadBytes(Installer()), installer_));
+        EXPECT_FALSE(fs::exists(Partial())) << "the partial file is left behind";
+        EXPECT_TRUE(IsProductDownloaded(files_));
+    }
+
+    ProductFiles files_;
+    std::string installer_;
+    DownloadProgress progress_ = {1, 1, 0, 0, 77, 77};
+};
+
+TEST_P(ProductTransferTest, FreshDownloadEndsInTheDownloadsFolder)
+{
+    EXPECT_FALSE(IsProductDownloaded(files_));
+    ASSERT_TRUE(Fetch());
+    ExpectInstallerComplete();
+    EXPECT_EQ(0, progress_.stopRequested);
+    EXPECT_EQ(0, progress_.resumeOffset);
+    EXPECT_EQ(files_.statedSize, progress_.fileSize);
+}
+
+TEST_P(ProductTransferTest, PartialFileIsResumedFromItsSize)
+{
+    WriteBytes(Partial(), installer_.substr(0, 1000));
+    ASSERT_TRUE(Fetch());
+    ExpectInstallerComplete();
+    EXPECT_EQ(1000, progress_.resumeOffset);
+}
+
+TEST_P(ProductTransferTest, PartialFileHoldingTheWholeProductIsFinished)
+{
+    WriteBytes(Partial(), installer_);
+    ASSERT_TRUE(Fetch());
+    ExpectInstallerComplete();
+}
+
+TEST_P(ProductTransferTest, RefusedRestartGetsOneFreshDownload)
+{
+    // Longer than the file on the server: no server restarts past the end.
+    WriteBytes(Partial(), installer_ + "left over from an older version");
+    ASSERT_TRUE(Fetch());
+    ExpectInstallerComplete();
+}
+
+TEST_P(ProductTransferTest, EmptyRemoteFileFailsTheProduct)
+{
+    WriteBytes(OnServer("setup.exe"), "");
+    EXPECT_FALSE(Fetch());
+    EXPECT_FALSE(fs::exists(Installer()));
+}
+
+TEST_P(ProductTransferTest, MissingRemoteFileFailsTheProduct)
+{
+    fs::remove(OnServer("setup.exe"));
+    WriteBytes(Partial(), installer_.substr(0, 1000));
+    EXPECT_FALSE(Fetch());
+    EXPECT_FALSE(fs::exists(Installer()));
+    EXPECT_EQ(ReadBytes(Partial()), installer_.substr(0, 1000));
+}
+
+TEST_P(ProductTransferTest, StoppedTransferLeavesAPartialFileThatTheNextRunCompletes)
+{
+    status_probe::Reset();
+    EXPECT_FALSE(Fetch(status_probe::RecordAndStop));
+    ASSERT_TRUE(fs::exists(Partial()));
+    const std::string partial = ReadBytes(Partial());
+    EXPECT_GT(partial.size(), 0u);
+    EXPECT_LT(partial.size(), installer_.size());
+    EXPECT_EQ(partial, installer_.substr(0, partial.size()));
+    EXPECT_FALSE(fs::exists(Installer()));
+
+    ASSERT_TRUE(Fetch());
+    ExpectInstallerComplete();
+    EXPECT_EQ(static_cast<int>(partial.size()), progress_.resumeOffset);
+}
+
+INSTANTIATE_TEST_SUITE_P(Servers, ProductTransferTest, ::testing::ValuesIn(kPassiveServers), ServerName);
+
+} // namespace
