@@ -3,14 +3,19 @@ import unittest
 
 from harness import bitmaps, wizard
 from harness.case import WizardCase
-from harness.catalogue import one_product
+from harness.catalogue import SLOW_WRITE_LIMIT, Catalogue, slow_installer
+
+# Slow enough that the download page is still up when Stop is pressed.
+SLOW_PRODUCT = Catalogue().product(0, "Sample Terminal 4.2", "http://example.com/sterm",
+                                   installer=slow_installer())
 
 
 class PageSequence(WizardCase):
     def setUp(self):
         super().setUp()
         # One panel bitmap, so that the download page has one to show.
-        self.start_server(one_product().bitmap(0, "panel.bmp", bitmaps.solid_8_bit((0, 90, 0))))
+        self.start_server(SLOW_PRODUCT.bitmap(0, "panel.bmp", bitmaps.solid_8_bit((0, 90, 0))),
+                          write_limit=SLOW_WRITE_LIMIT)
 
     def test_back_and_forward_reach_every_page_again(self):
         self.begin_to_product_page()

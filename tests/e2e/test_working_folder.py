@@ -23,17 +23,19 @@ class WorkingFolder(WizardCase):
         self.seed_earlier_run()
         self.start_server(one_product().bitmap(0, "panel0.bmp", PANEL))
         self.begin_to_download_page()
-        self.robot.wait_dialog(wizard.DOWNLOAD_STOP)
+        self.robot.wait_dialog(wizard.FINISH_INSTALL, timeout=30)
         self.assertTrue(self.working_file("files.vok").is_file())
         self.assertEqual(self.working_file("bitmaps", "panel0.bmp").read_bytes(), PANEL)
 
-        self.robot.click(wizard.DOWNLOAD_STOP)
+        self.robot.click(wizard.FINISH_EXIT)
         self.assert_wizard_ends()
         self.assert_temporary_files_removed()
         self.assertEqual(self.working_file("components", "other.part").read_bytes(),
                          b"half of another product")
         self.assertEqual(self.working_file("downloads", "older.exe").read_bytes(),
                          b"MZ an older product")
+        self.assertEqual(self.working_file("downloads", "product0.exe").read_bytes(),
+                         b"MZ a small installer")
 
     def test_the_working_folder_is_made_on_the_windows_drive(self):
         self.start_wizard()

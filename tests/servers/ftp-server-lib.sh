@@ -6,11 +6,12 @@ FTP_USER=vok
 FTP_PASSWORD=wavu4n
 
 ftp_server_usage() {
-  echo "usage: $(basename "$0") STATE_DIR PORT [--refuse-pasv] [--seed DIR]" >&2
+  echo "usage: $(basename "$0") STATE_DIR PORT [--refuse-pasv] [--seed DIR] [--write-limit BYTES]" >&2
   exit 2
 }
 
-# Sets STATE_DIR, PORT, REFUSE_PASV (0/1) and SEED_DIR from the arguments.
+# Sets STATE_DIR, PORT, REFUSE_PASV (0/1), SEED_DIR and WRITE_LIMIT (bytes a
+# second that a server sends files at, 0 for no limit) from the arguments.
 ftp_server_parse_arguments() {
   [ $# -ge 2 ] || ftp_server_usage
   STATE_DIR=$1
@@ -18,10 +19,12 @@ ftp_server_parse_arguments() {
   shift 2
   REFUSE_PASV=0
   SEED_DIR=
+  WRITE_LIMIT=0
   while [ $# -gt 0 ]; do
     case $1 in
       --refuse-pasv) REFUSE_PASV=1 ;;
       --seed) [ $# -ge 2 ] || ftp_server_usage; SEED_DIR=$2; shift ;;
+      --write-limit) [ $# -ge 2 ] || ftp_server_usage; WRITE_LIMIT=$2; shift ;;
       *) ftp_server_usage ;;
     esac
     shift

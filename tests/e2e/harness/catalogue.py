@@ -49,6 +49,21 @@ class Catalogue:
         return folder
 
 
+def installer_bytes(size):
+    """An installer of size bytes in which a lost or doubled block shows."""
+    pattern = bytes(range(256)) + bytes(range(255, -1, -1))[:251]
+    return b"MZ" + (pattern * (size // len(pattern) + 1))[:size - 2]
+
+
+# A server sending at this many bytes a second takes about 20 seconds over a
+# slow installer: time enough to watch a download page and press its Stop.
+SLOW_WRITE_LIMIT = 20_000
+
+
+def slow_installer():
+    return installer_bytes(400_000)
+
+
 def one_product():
     """The plainest catalogue: one product with web address and installer."""
     return Catalogue().product(0, "Sample Terminal 4.2", "http://example.com/sterm",

@@ -16,10 +16,17 @@ class FtpServer:
     def home(self):
         return self.state_dir / "home"
 
-    def start(self, seed_folder):
+    def start(self, seed_folder, write_limit=0):
+        """write_limit: bytes a second that files are sent at (0: no limit)."""
         script = settings.ftp_server_scripts() / "start-pyftpdlib"
         subprocess.run([str(script), str(self.state_dir), str(self.port), "--seed",
-                        str(seed_folder)], stdin=subprocess.DEVNULL, check=True, timeout=60)
+                        str(seed_folder), "--write-limit", str(write_limit)],
+                       stdin=subprocess.DEVNULL, check=True, timeout=60)
+
+    def commands(self):
+        """The command lines that clients sent, in order."""
+        log = self.state_dir / "commands.log"
+        return log.read_text().splitlines() if log.exists() else []
 
     def stop(self):
         script = settings.ftp_server_scripts() / "stop-ftp-server"

@@ -28,10 +28,13 @@ class WinePrefix:
             shutil.rmtree(path)
         _copy_tree(template, Path(path))
         prefix = cls(path, display)
-        # One server for the case's whole life: a program started while a
-        # server that has just lost its last client shuts down can fail.
-        subprocess.run(["wineserver", "-p"], env=prefix.environment, check=True, timeout=60)
+        prefix.keep_server_running()
         return prefix
+
+    def keep_server_running(self):
+        """One Wine server until stop: a program started while a server that
+        has just lost its last client shuts down can fail."""
+        subprocess.run(["wineserver", "-p"], env=self.environment, check=True, timeout=60)
 
     def run(self, *arguments, timeout=60):
         """Runs a Windows program (wine-run adds the project's settings) to its end."""

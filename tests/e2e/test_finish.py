@@ -1,0 +1,54 @@
+"""The finish page: the downloaded products, Install... starting an
+installer as a program of its own, and Locate... saying where it lies."""
+import unittest
+
+from harness import settings, wizard
+from harness.case import WizardCase
+from harness.catalogue import Catalogue
+from harness.machine import CommandLog
+
+
+class FinishPage(WizardCase):
+    def setUp(self):
+        super().setUp()
+        # The installers stand in with the command recorder, which logs each start.
+        recorder = settings.command_recorder_exe().read_bytes()
+        self.start_server(Catalogue()
+                          .product(0, "Alpha Suite", "http://example.com/alpha", installer=recorder)
+                          .product(1, "Beta Tools", "http://example.com/beta", installer=recorder)
+                          .product(2, "Gamma Kit", "http://example.com/gamma", installer=recorder))
+        self.begin_to_product_page()
+        self.robot.tick(wizard.PRODUCT_LIST, 0)
+        self.robot.tick(wizard.PRODUCT_LIST, 2)
+        self.robot.click(wizard.PRODUCT_NEXT)
+        self.robot.wait_dialog(wizard.REGISTRATION_NEXT)
+        self.registration_to_ready()
+        self.robot.click(wizard.READY_DOWNLOAD)
+        self.robot.wait_dialog(wizard.FINISH_INSTALL, timeout=60)
+
+    def test_install_starts_the_installer_each_time_and_the_page_stays(self):
+        self.robot.click(wizard.FINISH_INSTALL)
+        self.assert_message("Please select a product...")
+        self.robot.select(wizard.FINISH_LIST, 1)
+        self.robot.click(wizard.FINISH_INSTALL)
+        self.robot.click(wizard.FINISH_INSTALL)
+        installer = self.working_file("downloads", "product2.exe")
+        starts = CommandLog(installer.with_name("product2.exe.log")).wait_for(2)
+        self.assertEqual(len(starts), 2, starts)
+        for command_line in starts:
+            self.assertIn(r"C:\Program Files\Orvane\vok\downloads\product2.exe", command_line)
+        self.robot.wait_dialog(wizard.FINISH_INSTALL)
+        self.robot.click(wizard.FINISH_EXIT)
+        self.assert_wizard_ends()
+
+    def test_locate_names_the_installers_place(self):
+        self.robot.click(wizard.FINISH_LOCATE)
+        self.assert_message("Please select a product...")
+        self.robot.select(wizard.FINISH_LIST, 1)
+        self.robot.click(wizard.FINISH_LOCATE)
+        self.assert_message('"Gamma Kit" can be found at the following location:\n\n'
+                            r"C:\Program Files\Orvane\vok\Downloads\product2.exe")
+
+
+if __name__ == "__main__":
+    unittest.main()
