@@ -1,9 +1,22 @@
 #include "bench/downloaders.h"
 
 #include "bench/bench_file.h"
+#include "download/download_progress.h"
+#include "download/product_transfer.h"
 #include "sapi/sapi.h"
+#include "wizard/wizard_state.h"
 
 #include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+int EngineCallback(const char *text)
+{
+    return RecordTransferReport(downloadProgress, text);
+}
+
+} // namespace
 
 long long DownloadWithLibrary(const FtpAccount &account, const std::string &remoteName,
                               const std::string &localPath)
@@ -16,6 +29,31 @@ long long DownloadWithLibrary(const FtpAccount &account, const std::string &remo
         SAPIFtpFileDownload(session, remoteName.c_str(), localPath.c_str(), 1, nullptr);
     SAPIFtpCloseSession(session, nullptr);
     return received < 0 ? -1 : received;
+}
+
+long long DownloadWithEngine(const FtpAccount &account, const std::string &remoteName,
+                             const std::string &localPath)
+{
+    // The working folder's layout, with localPath as the finished installer.
+    const std::filesystem::path installer(localPath);
+    const std::filesystem::path root = installer.parent_path() / "engine";
+    std::filesystem::create_directories(root / "components");
+    std::filesystem::create_directories(root / "downloads");
+    CopyWizardText(wizardState.installRoot, root.string().c_str());
+    ProductFiles files = {};
+    CopyWizardText(files.finalName, remoteName.c_str());
+    CopyWizardText(files.tempName, "bench.part");
+
+    FtpSession *session = SAPIFtpOpenSession(account.address.c_str(), account.user.c_str(),
+                                             account.password.c_str(), EngineCallback);
+    if (session == nullptr)
+        return -1;
+    const bool fetched = TransferProduct(session, files, EngineCallback, downloadProgress) &&
+                         FinishProduct(files);
+    SAPIFtpCloseSession(session, nullptr);
+    std::error_code ignored;
+    std::filesystem::rename(root / "downloads" / remoteName, installer, ignored);
+    return fetched ? FileSize(localPath) : -1;
 }
 
 long long DownloadWithCurl(const FtpAccount &account, const std::string &remoteName,

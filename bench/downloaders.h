@@ -1,6 +1,6 @@
-// The two clients that the benchmark compares, each fetching one remote file
-// in binary type from a fresh login, as a program that downloads one file
-// would.
+// The clients that the benchmark compares, each fetching one remote file in
+// binary type from a fresh login, as a program that downloads one file would:
+// the library's download call, the wizard's per-product step around it, and curl.
 #ifndef BENCH_DOWNLOADERS_H
 #define BENCH_DOWNLOADERS_H
 
@@ -12,9 +12,13 @@ struct FtpAccount {
     std::string password;
 };
 
-// Both give the bytes that landed in localPath, or -1 on a failure.
+// Each gives the bytes that landed in localPath, or -1 on a failure.
 long long DownloadWithLibrary(const FtpAccount &account, const std::string &remoteName,
                               const std::string &localPath);
+// The wizard's step: into a partial file under localPath's folder, with the
+// progress callback's bookkeeping, then moved to localPath.
+long long DownloadWithEngine(const FtpAccount &account, const std::string &remoteName,
+                             const std::string &localPath);
 long long DownloadWithCurl(const FtpAccount &account, const std::string &remoteName,
                            const std::string &localPath);
 

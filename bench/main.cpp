@@ -1,5 +1,6 @@
 // Download throughput of the library's FTP client next to curl's, against
-// the same server in the same run: both fetch one large file in binary type,
+// the same server in the same run: the library call, the wizard's
+// per-product step around it and curl fetch one large file in binary type,
 // in turns, for several rounds. bench/run builds it optimised and starts the
 // servers.
 #include "bench/bench_file.h"
@@ -95,15 +96,17 @@ int main(int argc, char **argv)
                 options.account.address.c_str(), options.rounds);
 
     const std::string libraryPath = options.workDir + "/library.bin";
+    const std::string enginePath = options.workDir + "/engine.bin";
     const std::string curlPath = options.workDir + "/curl.bin";
-    std::vector<double> library, curl;
+    std::vector<double> library, engine, curl;
     bool failed = false;
     for (int round = 1; round <= options.rounds && !failed; ++round) {
         library.push_back(TimeDownload(DownloadWithLibrary, options, libraryPath, size));
+        engine.push_back(TimeDownload(DownloadWithEngine, options, enginePath, size));
         curl.push_back(TimeDownload(DownloadWithCurl, options, curlPath, size));
-        std::printf("round %d: library %8.1f MiB/s   curl %8.1f MiB/s\n", round, library.back(),
-                    curl.back());
-        failed = library.back() < 0 || curl.back() < 0;
+        std::printf("round %d: library %8.1f MiB/s   engine %8.1f MiB/s   curl %8.1f MiB/s\n",
+                    round, library.back(), engine.back(), curl.back());
+        failed = library.back() < 0 || engine.back() < 0 || curl.back() < 0;
     }
     std::remove(remotePath.c_str());
     if (failed) {
@@ -112,10 +115,14 @@ int main(int argc, char **argv)
     }
 
     const double libraryBest = *std::max_element(library.begin(), library.end());
+    const double engineBest = *std::max_element(engine.begin(), engine.end());
     const double curlBest = *std::max_element(curl.begin(), curl.end());
-    std::printf("mean:    library %8.1f MiB/s   curl %8.1f MiB/s   library/curl %.2f\n",
-                Mean(library), Mean(curl), Mean(library) / Mean(curl));
-    std::printf("best:    library %8.1f MiB/s   curl %8.1f MiB/s   library/curl %.2f\n",
-                libraryBest, curlBest, libraryBest / curlBest);
+    std::printf("mean:    library %8.1f MiB/s   engine %8.1f MiB/s   curl %8.1f MiB/s   "
+                "library/curl %.2f   engine/library %.2f\n",
+                Mean(library), Mean(engine), Mean(curl), Mean(library) / Mean(curl),
+                Mean(engine) / Mean(library));
+    std::printf("best:    library %8.1f MiB/s   engine %8.1f MiB/s   curl %8.1f MiB/s   "
+                "library/curl %.2f   engine/library %.2f\n",
+                libraryBest, engineBest, curlBest, libraryBest / curlBest, engineBest / libraryBest);
     return 0;
 }

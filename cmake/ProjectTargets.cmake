@@ -64,3 +64,14 @@ function(vok_test_properties test)
   set_tests_properties(${test} PROPERTIES LABELS "${labels}"
     WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR})
 endfunction()
+
+# A static library of the wizard's logic that needs no window: built on every
+# platform, so that it is tested natively (sanitized) as well as under Wine.
+#   vok_portable_library(<name> SOURCES <files...> LIBS <targets...>)
+function(vok_portable_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+  vok_sanitize(${name})
+endfunction()

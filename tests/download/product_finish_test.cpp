@@ -61,7 +61,12 @@ TEST_F(ProductFinishTest, CopiedWhereTheRenameCannotReachTheDownloadsFolder)
     if (stat("/dev/shm", &there) != 0 || stat(root_.string().c_str(), &here) != 0 || here.st_dev == there.st_dev)
         GTEST_SKIP() << "no second file system at /dev/shm";
     fs::create_directories(elsewhere);
-    fs::create_directory_symlink(elsewhere, root_ / "components");
+    std::error_code linked;
+    fs::create_directory_symlink(elsewhere, root_ / "components", linked);
+    if (linked) {
+        fs::remove_all(elsewhere);
+        GTEST_SKIP() << "no folder links here: " << linked.message();
+    }
     Write(elsewhere / "setup.part", bytes_);
     EXPECT_TRUE(FinishProduct(files_));
     EXPECT_EQ(bytes_, Contents(root_ / "downloads" / "setup.exe"));
