@@ -31,7 +31,8 @@ FILE *FailWith(CStatic &statusLine, const char *message)
 }
 
 // Each bitmap that arrives with at least one byte is listed; one that fails,
-// arrives empty or has a name that could leave the bitmaps folder is left out.
+// arrives empty or has a name that could leave the bitmaps folder is left
+// out, and nothing of it stays in the folder.
 void FetchBitmaps(FtpSession *session, FILE *fileList)
 {
     wizardState.bitmapNames.Clear();
@@ -43,6 +44,8 @@ void FetchBitmaps(FtpSession *session, FILE *fileList)
         BitmapPath(name, localPath);
         if (SAPIFtpFileDownload(session, name, localPath, kBinaryTransfer, nullptr) > 0)
             wizardState.bitmapNames.Add(name);
+        else
+            remove(localPath);
     }
 }
 
@@ -63,7 +66,7 @@ FILE *FetchFileList(CStatic &statusLine)
         SAPIFtpCloseSession(session, nullptr);
         return FailWith(statusLine, "Unable to recover the file list");
     }
-    FILE *fileList = fopen(fileListPath, "r");
+    FILE *fileList = OpenFileList(fileListPath);
     if (fileList == nullptr) {
         SAPIFtpCloseSession(session, nullptr);
         return FailWith(statusLine, "Unable to open the file list");

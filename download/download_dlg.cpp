@@ -5,6 +5,7 @@
 #include "framework/file.h"
 #include "framework/message_box.h"
 #include "resources/resource.h"
+#include "wizard/file_list.h"
 #include "wizard/wizard_state.h"
 #include "wizard/working_paths.h"
 
@@ -172,7 +173,7 @@ int CDownloadDlg::DownloadProduct(int product)
 {
     char fileListPath[kWizardTextSize];
     FileListPath(fileListPath);
-    FILE *fileList = fopen(fileListPath, "r");
+    FILE *fileList = OpenFileList(fileListPath);
     if (fileList == nullptr)
         return -1;
     ProductFiles files;

@@ -3,6 +3,7 @@
 #include "download/installer_location.h"
 #include "framework/message_box.h"
 #include "resources/resource.h"
+#include "wizard/file_list.h"
 #include "wizard/wizard_state.h"
 #include "wizard/working_paths.h"
 
@@ -52,7 +53,7 @@ bool CFinishDlg::SelectedInstaller(char *displayName, char *fileName)
     productList.GetItemText(selected, displayName, kWizardTextSize);
     char fileListPath[kWizardTextSize];
     FileListPath(fileListPath);
-    FILE *fileList = fopen(fileListPath, "r");
+    FILE *fileList = OpenFileList(fileListPath);
     if (fileList == nullptr)
         return false;
     const bool named = ReadInstallerName(

@@ -48,18 +48,24 @@ int ReceiveUntil(FtpSession *session, int *length, const char *needle, int start
     return 0;
 }
 
-// A 1xx reply promises a final one; when that came in the same receive, it
-// is kept for the next read instead of being lost behind the first.
-void KeepFinalReply(FtpSession *session, int replyEnd, int length)
+// Preliminary replies after which the client reads a final one: a greeting
+// that asks to wait (120), and a transfer starting (125, 150). Whatever
+// follows any other reply in the same receive is dropped, so that a stray
+// line cannot put every later command one reply behind.
+bool PromisesFinalReply(int code)
+{
+    return code == 120 || code == 125 || code == 150;
+}
+
+// A final reply that came in the same receive as its preliminary one is kept
+// for the next read instead of being lost behind the first.
+void KeepFinalReply(FtpSession *session, int code, int replyEnd, int length)
 {
     session->pendingLength = 0;
-    if (session->reply[0] != '1' || replyEnd >= length)
+    if (!PromisesFinalReply(code) || replyEnd >= length)
         return;
-    int kept = length - replyEnd;
-    if (kept > static_cast<int>(sizeof session->pendingReply))
-        kept = static_cast<int>(sizeof session->pendingReply);
-    memcpy(session->pendingReply, session->reply + replyEnd, kept);
-    session->pendingLength = kept;
+    session->pendingLength = length - replyEnd;
+    memcpy(session->pendingReply, session->reply + replyEnd, session->pendingLength);
 }
 
 // The first piece of a reply: what was kept from the last receive, or what
@@ -75,13 +81,18 @@ int ReceiveFirstPiece(FtpSession *session, int *length)
     return 0;
 }
 
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The reply's code, or 0 when its first three characters are not a code
+// from 100 to 599.
 int ReplyCode(const char *text)
 {
-    char digits[4];
-    memcpy(digits, text, 3);
-    digits[3] = '\0';
-    const int code = atoi(digits);
-    return code < 400 ? code : -code;
+    if (text[0] < '1' || text[0] > '5' || !IsDigit(text[1]) || !IsDigit(text[2]))
+        return 0;
+    return (text[0] - '0') * 100 + (text[1] - '0') * 10 + (text[2] - '0');
 }
 
 // Splits "name:port" into the host name and the port; without a port the
@@ -179,8 +190,10 @@ int FtpReadReply(FtpSession *session)
     if (failure != 0)
         return failure;
 
+    // A broken reply is taken to end with its first line.
+    const int code = ReplyCode(text);
     int finalLine = 0;
-    if (text[3] == ' ') {
+    if (text[3] == ' ' || code == 0) {
         failure = ReceiveUntil(session, &length, "\r\n", 0, {kReplyLineTimedOut, kReplyLineClosed});
     } else {
         // Only "CR LF code space" ends a multi-line reply; inner lines of any
@@ -198,8 +211,10 @@ int FtpReadReply(FtpSession *session)
     if (failure != 0)
         return failure;
     const int replyEnd = static_cast<int>(strstr(text + finalLine, "\r\n") - text) + 2;
-    KeepFinalReply(session, replyEnd, length);
-    return ReplyCode(text);
+    KeepFinalReply(session, code, replyEnd, length);
+    if (code == 0)
+        return kReplyMalformed;
+    return code < 400 ? code : -code;
 }
 
 int FtpSendCommand(FtpSession *session, const char *line)

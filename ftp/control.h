@@ -18,6 +18,8 @@ const int kReplyFinalLineNotReached = -104;
 const int kReplyFinalLineNotReachedClosed = -105;
 const int kReplyFinalLineTimedOut = -106;
 const int kReplyFinalLineClosed = -107;
+// A reply that does not start with a three-digit code.
+const int kReplyMalformed = -108;
 const int kCommandNotSent = -200;
 const int kHostNotResolved = -300;
 const int kSocketNotCreated = -301;

@@ -5,6 +5,7 @@
 #include "ftp/listing_parse.h"
 #include "ftp/status.h"
 
+#include <limits.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -23,7 +24,7 @@ const int kListingFinalReplyNot226 = -905;
 const int kRetrievalFailed = -2;
 const int kParsingFailed = -3;
 
-// The text grows in steps of one block.
+// The text doubles whenever it is full.
 struct ListingText {
     char *bytes;
     int length;
@@ -32,11 +33,13 @@ struct ListingText {
 
 bool Grow(ListingText *text)
 {
-    char *larger = static_cast<char *>(realloc(text->bytes, text->capacity + kBlockSize));
+    if (text->capacity > INT_MAX / 2)
+        return false;
+    char *larger = static_cast<char *>(realloc(text->bytes, 2 * text->capacity));
     if (larger == NULL)
         return false;
     text->bytes = larger;
-    text->capacity += kBlockSize;
+    text->capacity *= 2;
     return true;
 }
 

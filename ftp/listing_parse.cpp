@@ -154,10 +154,23 @@ unsigned ReadMonth(const char *text)
     return 12;
 }
 
+// A time of day instead of a year means the last twelve months: the current
+// year, or the year before where that would lie more than a day ahead of now.
+TimeStamp RecentDate(TimeStamp now, unsigned month, unsigned day, unsigned hour, unsigned minute)
+{
+    const unsigned year = datetime::GetField(now, datetime::kYear);
+    const TimeStamp thisYear = datetime::MakeTimeStamp(year, month, day, hour, minute, 0);
+    TimeStamp tomorrow = now;
+    SAPIIncrementDate(&tomorrow);
+    if (SAPICompareTimeStamps(&thisYear, &tomorrow) <= 0)
+        return thisYear;
+    return datetime::MakeTimeStamp(year - 1, month, day, hour, minute, 0);
+}
+
 // The 12 characters from start, "Mmm dd hh:mm" for a recent file or
-// "Mmm dd  yyyy" for an older one; a recent file is taken to be from the
-// current year. Other text gives wrong numbers, never a failure.
-TimeStamp ReadDate(const char *start, const char *lineEnd, unsigned currentYear)
+// "Mmm dd  yyyy" for an older one. Other text gives wrong numbers, never a
+// failure.
+TimeStamp ReadDate(const char *start, const char *lineEnd, TimeStamp now)
 {
     const size_t kDateLength = 12;
     char date[kDateLength + 1] = {};
@@ -170,7 +183,7 @@ TimeStamp ReadDate(const char *start, const char *lineEnd, unsigned currentYear)
     const unsigned month = ReadMonth(date);
     const unsigned day = numberAt(4);
     if (date[9] == ':')
-        return datetime::MakeTimeStamp(currentYear, month, day, numberAt(7), numberAt(10), 0);
+        return RecentDate(now, month, day, numberAt(7), numberAt(10));
     // Unsigned, so that a year before 1990 wraps into the 6-bit field.
     const unsigned year = numberAt(8) - datetime::kFirstYear;
     return datetime::MakeTimeStamp(year, month, day, 12, 0, 0);
@@ -200,7 +213,7 @@ bool FindLinkTarget(const char *nameEnd, const char *lineEnd, Span *target)
 // Fills entry, which arrives cleared, from one line without its line end;
 // false for a line of any other shape (a total line, a DOS-style line, a
 // blank line).
-bool ParseLine(Span line, unsigned currentYear, FtpListEntry *entry)
+bool ParseLine(Span line, TimeStamp now, FtpListEntry *entry)
 {
     Field fields[kFieldsNeeded];
     unsigned count = 0;
@@ -216,7 +229,7 @@ bool ParseLine(Span line, unsigned currentYear, FtpListEntry *entry)
     CopySpan(fields[kOwnerField].text, entry->owner, kTextSize);
     CopySpan(fields[kGroupField].text, entry->group, kTextSize);
     entry->size = ReadDecimal(fields[kSizeField].text);
-    entry->modified = ReadDate(fields[kDateField].text.begin, line.end, currentYear);
+    entry->modified = ReadDate(fields[kDateField].text.begin, line.end, now);
 
     // The name runs to the end of the line, so that spaces in it (and for a
     // link the arrow and the target) stay; a quoted name loses its quotes.
@@ -263,30 +276,34 @@ int FtpGetField(const char *line, unsigned short index, char *field)
 
 int FtpParseListing(const char *text, FtpListEntry **table, FtpStatusCallback callback)
 {
-    // The last record is always the one being filled, and at the end the end mark.
+    // The last record is always the one being filled, and at the end the end
+    // mark. The table doubles when full, up to the stated number of entries.
     int count = 1;
-    FtpListEntry *entries = static_cast<FtpListEntry *>(malloc(sizeof(FtpListEntry)));
+    int capacity = 16;
+    FtpListEntry *entries = static_cast<FtpListEntry *>(malloc(capacity * sizeof(FtpListEntry)));
     if (entries == NULL)
         return -1;
 
-    // Read once, so that every recent file of one listing gets the same year.
+    // Read once, so that every recent file of one listing is dated alike.
     TimeStamp now;
     SAPIGetCurrentTime(&now);
-    const unsigned currentYear = datetime::GetField(now, datetime::kYear);
 
-    for (const char *next = text; *next != '\0';) {
+    for (const char *next = text; *next != '\0' && count <= FTP_LISTING_MAX_ENTRIES;) {
         const Span line = TakeLine(next, &next);
         FtpListEntry *entry = &entries[count - 1];
         memset(entry, 0, sizeof *entry);
-        if (!ParseLine(line, currentYear, entry))
+        if (!ParseLine(line, now, entry))
             continue;
-        FtpListEntry *grown =
-            static_cast<FtpListEntry *>(realloc(entries, (count + 1) * sizeof(FtpListEntry)));
-        if (grown == NULL) {
-            free(entries);
-            return -2;
+        if (count == capacity) {
+            FtpListEntry *grown =
+                static_cast<FtpListEntry *>(realloc(entries, 2 * capacity * sizeof(FtpListEntry)));
+            if (grown == NULL) {
+                free(entries);
+                return -2;
+            }
+            entries = grown;
+            capacity *= 2;
         }
-        entries = grown;
         ++count;
     }
     memset(&entries[count - 1], 0, sizeof(FtpListEntry));

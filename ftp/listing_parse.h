@@ -7,7 +7,7 @@
 namespace ftp {
 
 // 0 with a malloc'ed table (ended by an entry with attributes 0 and an empty
-// name) stored in *table; -1 no memory for the first entry or stopped by the
+// name, at most FTP_LISTING_MAX_ENTRIES entries before it) stored in *table; -1 no memory for the first entry or stopped by the
 // callback at the entry count; -2 no memory while growing. Nothing stays
 // allocated on failure.
 int FtpParseListing(const char *text, FtpListEntry **table, FtpStatusCallback callback);

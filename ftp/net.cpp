@@ -5,6 +5,8 @@
 typedef int AddressLength;
 #else
 #include <arpa/inet.h>
+#include <errno.h>
+#include <fcntl.h>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <sys/select.h>
@@ -146,7 +148,30 @@ int Send(Socket socket, const char *data, int length)
 int Receive(Socket socket, char *buffer, int length)
 {
     const int received = static_cast<int>(recv(ToNative(socket), buffer, length, 0));
-    return received < 0 ? -1 : received;
+    if (received >= 0)
+        return received;
+#ifdef _WIN32
+    return WSAGetLastError() == WSAEWOULDBLOCK ? kWouldBlock : -1;
+#else
+    return errno == EAGAIN || errno == EWOULDBLOCK ? kWouldBlock : -1;
+#endif
+}
+
+bool SetNonBlocking(Socket socket)
+{
+#ifdef _WIN32
+    u_long nonBlocking = 1;
+    return ioctlsocket(ToNative(socket), FIONBIO, &nonBlocking) == 0;
+#else
+    const int flags = fcntl(ToNative(socket), F_GETFL);
+    return flags >= 0 && fcntl(ToNative(socket), F_SETFL, flags | O_NONBLOCK) == 0;
+#endif
+}
+
+void SetReceiveBuffer(Socket socket, int bytes)
+{
+    setsockopt(ToNative(socket), SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char *>(&bytes),
+               sizeof bytes);
 }
 
 bool WaitReadable(Socket socket, int seconds)

@@ -25,7 +25,13 @@ Socket Accept(Socket listening);
 // Closes a socket that is open and sets it to kNoSocket.
 void Close(Socket &socket);
 
+// Receives return at once, kWouldBlock when nothing has arrived yet.
+bool SetNonBlocking(Socket socket);
+// Asks for a receive buffer of the given size (the system may give less).
+void SetReceiveBuffer(Socket socket, int bytes);
+
 // Bytes moved, 0 when the peer closed (Receive only), or -1 on an error.
+const int kWouldBlock = -2;
 int Send(Socket socket, const char *data, int length);
 int Receive(Socket socket, char *buffer, int length);
 

@@ -62,7 +62,13 @@ int LogIn(FtpSession *session, FtpStatusCallback callback, bool stoppable)
 {
     if (FtpReport(callback, "Host: %s", session->host) != 0 && stoppable)
         return kLoginStopped;
-    if (FtpConnectControl(session) != 0 || FtpReadReply(session) < 0)
+    if (FtpConnectControl(session) != 0)
+        return kLoginConnectFailed;
+    // "120 Ready in a while" comes before the greeting that lets a client in.
+    int greeting = FtpReadReply(session);
+    while (greeting == 120)
+        greeting = FtpReadReply(session);
+    if (greeting < 0)
         return kLoginConnectFailed;
     if (FtpReport(callback, "Username: %s", session->user) != 0 && stoppable)
         return kLoginStopped;

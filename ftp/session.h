@@ -30,8 +30,8 @@ struct FtpSession {
     net::Socket listenSocket;
     int activeMode; // 0 passive (PASV), 1 active (PORT)
     // A final reply that arrived in the same receive as the preliminary
-    // (1xx) reply before it, kept for the next reply read.
-    char pendingReply[ftp::kTextSize * 2];
+    // reply before it, kept whole for the next reply read.
+    char pendingReply[ftp::kBlockSize];
     int pendingLength;
 };
 

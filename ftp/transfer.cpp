@@ -6,6 +6,7 @@
 
 #include <limits.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
 
@@ -28,6 +29,8 @@ const int kSendBlockFailed = -803;
 
 // Uploads read the local file in blocks of this size.
 const int kUploadBlockSize = 4096;
+// Downloads buffer this much before writing to the disk.
+const int kWriteBufferSize = 64 * 1024;
 
 // The file name and extension of a local path, for the status texts.
 const char *FileTitle(const char *path)
@@ -40,6 +43,49 @@ const char *FileTitle(const char *path)
     return title;
 }
 
+// The next block of the data connection, or a failure. A socket that does
+// not block is waited on only when nothing has arrived yet, so that a steady
+// stream costs one receive a block.
+int ReceiveBlock(FtpSession *session, bool nonBlocking)
+{
+    for (;;) {
+        if (!nonBlocking && !FtpWaitReadable(session->dataSocket))
+            return kReceiveTimedOut;
+        const int received = net::Receive(session->dataSocket, session->reply, kBlockSize);
+        if (received != net::kWouldBlock)
+            return received < 0 ? kReceiveFailed : received;
+        if (!FtpWaitReadable(session->dataSocket))
+            return kReceiveTimedOut;
+    }
+}
+
+// Receives the data connection into the open file until the server closes
+// it: the byte count, or a failure.
+int ReceiveInto(FtpSession *session, FILE *file, const char *title, FtpStatusCallback callback)
+{
+    const bool nonBlocking = net::SetNonBlocking(session->dataSocket);
+    int total = 0;
+    for (;;) {
+        const int received = ReceiveBlock(session, nonBlocking);
+        if (received < 0)
+            return received;
+        if (received == 0) {
+            // The server closed the data connection: the whole file is here.
+            if (fflush(file) != 0)
+                return kReceiveWriteShort;
+            FtpReport(callback, "%s: %d bytes retrieved", title, total);
+            return total;
+        }
+        // Also past the 2 GiB that a count can hold.
+        if (received > INT_MAX - total ||
+            fwrite(session->reply, 1, received, file) != static_cast<size_t>(received))
+            return kReceiveWriteShort;
+        total += received;
+        if (FtpReport(callback, "%s: %d bytes retrieved", title, total) != 0)
+            return kStopped;
+    }
+}
+
 int FtpReceiveFile(FtpSession *session, const char *localPath, const char *mode,
                    FtpStatusCallback callback)
 {
@@ -48,54 +94,28 @@ int FtpReceiveFile(FtpSession *session, const char *localPath, const char *mode,
     FILE *file = fopen(localPath, mode);
     if (file == NULL)
         return kReceiveFileNotOpened;
-    // Every received block goes to the disk in one write; through the stream's
-    // own small buffer it would take two.
-    setvbuf(file, NULL, _IONBF, 0);
-    const char *title = FileTitle(localPath);
-
-    int total = 0;
-    for (;;) {
-        int failure = 0;
-        int received = 0;
-        if (!FtpWaitReadable(session->dataSocket))
-            failure = kReceiveTimedOut;
-        else if ((received = net::Receive(session->dataSocket, session->reply, kBlockSize)) < 0)
-            failure = kReceiveFailed;
-        else if (received == 0) {
-            // The server closed the data connection: the whole file is here.
-            if (fclose(file) != 0)
-                return kReceiveWriteShort;
-            FtpReport(callback, "%s: %d bytes retrieved", title, total);
-            return total;
-        } else if (received > INT_MAX - total ||
-                   fwrite(session->reply, 1, received, file) != static_cast<size_t>(received))
-            failure = kReceiveWriteShort; // also past the 2 GiB that a count can hold
-        else {
-            total += received;
-            if (FtpReport(callback, "%s: %d bytes retrieved", title, total) != 0)
-                failure = kStopped;
-        }
-        if (failure != 0) {
-            fclose(file);
-            return failure;
-        }
-    }
+    // Blocks reach the disk in writes of many blocks each (a stream's own
+    // buffer is a few KiB); without that buffer, in one write each.
+    char *writeBuffer = static_cast<char *>(malloc(kWriteBufferSize));
+    if (writeBuffer != NULL)
+        setvbuf(file, writeBuffer, _IOFBF, kWriteBufferSize);
+    else
+        setvbuf(file, NULL, _IONBF, 0);
+    const int result = ReceiveInto(session, file, FileTitle(localPath), callback);
+    const bool closed = fclose(file) == 0;
+    free(writeBuffer);
+    return closed || result < 0 ? result : kReceiveWriteShort;
 }
 
-int FtpSendFile(FtpSession *session, const char *localPath, FtpStatusCallback callback)
+// Sends the open local file; the caller closes it.
+int FtpSendFile(FtpSession *session, FILE *file, const char *title, FtpStatusCallback callback)
 {
     if (!FtpAcceptDataConnection(session))
         return kSendNotAccepted;
-    FILE *file = fopen(localPath, "rb");
-    if (file == NULL)
-        return kSendFileNotOpened;
-    const char *title = FileTitle(localPath);
-
     int total = 0;
     for (;;) {
         const size_t read = fread(session->reply, 1, kUploadBlockSize, file);
         if (read == 0) {
-            fclose(file);
             FtpReport(callback, "%s: %d bytes stored", title, total);
             return total;
         }
@@ -110,10 +130,8 @@ int FtpSendFile(FtpSession *session, const char *localPath, FtpStatusCallback ca
             if (FtpReport(callback, "%s: %d bytes stored", title, total) != 0)
                 failure = kStopped;
         }
-        if (failure != 0) {
-            fclose(file);
+        if (failure != 0)
             return failure;
-        }
     }
 }
 
@@ -130,11 +148,11 @@ bool LocalFileSize(const char *path, int *size)
 
 enum class Transfer { kDownload, kAppend, kUpload };
 
-// The steps every transfer runs on the control connection: type, data
-// connection, restart offset (append), RETR or STOR, the data, the final
-// reply. The data and listening sockets are closed whichever way it ends.
-int RunTransfer(FtpSession *session, Transfer transfer, const char *remoteName,
-                const char *localPath, int binary, FtpStatusCallback callback)
+// TYPE, the data connection, REST for an append, then RETR or STOR: 0 when
+// the data can flow; a negative failure, or the positive answer to a PORT
+// that was not accepted with 200.
+int OpenTransfer(FtpSession *session, Transfer transfer, const char *remoteName,
+                 const char *localPath, int binary)
 {
     const int type = FtpSendCommand(session, binary ? "TYPE I\r\n" : "TYPE A N\r\n");
     if (type < 0)
@@ -142,31 +160,41 @@ int RunTransfer(FtpSession *session, Transfer transfer, const char *remoteName,
     const int connection = FtpOpenDataConnection(session);
     if (connection != 0)
         return connection;
-
-    int result = 0;
     if (transfer == Transfer::kAppend) {
         int size = 0;
+        if (!LocalFileSize(localPath, &size))
+            return kNoLocalFileToAppend;
         char line[kTextSize];
-        if (LocalFileSize(localPath, &size)) {
-            snprintf(line, sizeof line, "REST %d\r\n", size);
-            result = FtpSendCommand(session, line);
-        } else {
-            result = kNoLocalFileToAppend;
-        }
+        snprintf(line, sizeof line, "REST %d\r\n", size);
+        const int rest = FtpSendCommand(session, line);
+        if (rest < 0)
+            return rest;
     }
-    if (result >= 0)
-        result = FtpSendCommandWith(session, transfer == Transfer::kUpload ? "STOR %s\r\n"
-                                                                           : "RETR %s\r\n",
-                                    remoteName);
-    if (result >= 0) {
-        if (transfer == Transfer::kUpload)
-            result = FtpSendFile(session, localPath, callback);
-        else
-            result = FtpReceiveFile(session, localPath,
-                                    transfer == Transfer::kAppend ? "a+b" : "wb", callback);
-    }
+    const int command = FtpSendCommandWith(
+        session, transfer == Transfer::kUpload ? "STOR %s\r\n" : "RETR %s\r\n", remoteName);
+    return command < 0 ? command : 0;
+}
+
+// A whole transfer; the data and listening sockets are closed whichever way
+// it ends. An upload's local file is opened first: a wrong path must not
+// create or empty the remote file.
+int RunTransfer(FtpSession *session, Transfer transfer, const char *remoteName,
+                const char *localPath, int binary, FtpStatusCallback callback)
+{
+    FILE *upload = NULL;
+    if (transfer == Transfer::kUpload && (upload = fopen(localPath, "rb")) == NULL)
+        return kSendFileNotOpened;
+    const int opened = OpenTransfer(session, transfer, remoteName, localPath, binary);
+    int result = opened;
+    if (opened == 0 && upload != NULL)
+        result = FtpSendFile(session, upload, FileTitle(localPath), callback);
+    else if (opened == 0)
+        result = FtpReceiveFile(session, localPath, transfer == Transfer::kAppend ? "a+b" : "wb",
+                                callback);
+    if (upload != NULL)
+        fclose(upload);
     FtpCloseDataConnection(session);
-    if (result < 0)
+    if (opened != 0 || result < 0)
         return result;
     return FtpReadReply(session) == 226 ? result : kFinalReplyNot226;
 }

@@ -130,6 +130,9 @@ typedef struct FtpListEntry {
  * in every C and C++ dialect. */
 typedef char FtpListEntrySizeCheck[sizeof(FtpListEntry) == 1036 ? 1 : -1];
 
+/* The table ends with an entry whose attributes are 0. It holds at most
+ * FTP_LISTING_MAX_ENTRIES entries: lines beyond them are not listed. */
+#define FTP_LISTING_MAX_ENTRIES 65536
 SAPI_API int SAPIFtpListing(FtpSession *session, FtpListEntry **table,
                             FtpStatusCallback callback);
 

@@ -3,10 +3,20 @@
 #include "wizard/wizard_state.h"
 #include "sapi/sapi.h"
 
+#include <ctype.h>
 #include <stdio.h>
 #include <string.h>
 
 namespace {
+
+bool EqualIgnoringCase(const char *text, const char *upper, size_t length)
+{
+    for (size_t i = 0; i < length; ++i) {
+        if (toupper(static_cast<unsigned char>(text[i])) != upper[i])
+            return false;
+    }
+    return true;
+}
 
 enum class KeyValue { kAbsent, kUnreadable, kRead };
 
@@ -20,7 +30,28 @@ KeyValue ReadKey(FILE *fileList, const char *key, char *value)
     return SAPIGetStringParm(fileList, values, 1) == 1 ? KeyValue::kRead : KeyValue::kUnreadable;
 }
 
+// The part of a name before its first dot, without the blanks that Windows
+// ignores at its end, compared with the device names.
+bool IsDeviceName(const char *name)
+{
+    size_t length = strcspn(name, ".");
+    while (length > 0 && name[length - 1] == ' ')
+        --length;
+    static const char *const kDevices[] = {"CON", "PRN", "AUX", "NUL"};
+    for (const char *device : kDevices) {
+        if (length == 3 && EqualIgnoringCase(name, device, 3))
+            return true;
+    }
+    return length == 4 && (EqualIgnoringCase(name, "COM", 3) || EqualIgnoringCase(name, "LPT", 3)) &&
+           name[3] >= '1' && name[3] <= '9';
+}
+
 } // namespace
+
+FILE *OpenFileList(const char *path)
+{
+    return fopen(path, "rb");
+}
 
 bool ReadBitmapName(FILE *fileList, int n, char *name)
 {
@@ -66,5 +97,6 @@ ProductListResult ReadProducts(FILE *fileList, StringList &ids, StringList &urls
 
 bool IsSafeFileName(const char *name)
 {
-    return name[0] != '\0' && strpbrk(name, "\\/:") == nullptr && strstr(name, "..") == nullptr;
+    return name[0] != '\0' && strpbrk(name, "\\/:") == nullptr && strstr(name, "..") == nullptr &&
+           !IsDeviceName(name);
 }

@@ -6,6 +6,11 @@
 
 #include <stdio.h>
 
+// Opens the file list for reading, in binary mode: the parser drops the CR
+// of CR LF itself, and text mode would give wrong positions for a list with
+// bare LF line ends, as a server that does not convert them delivers it.
+FILE *OpenFileList(const char *path);
+
 // The name of bitmap number n into name (256 chars); false when "BITMAP<n>"
 // is absent or has no readable value, which ends the list of bitmaps.
 bool ReadBitmapName(FILE *fileList, int n, char *name);
@@ -25,7 +30,9 @@ enum class ProductListResult {
 ProductListResult ReadProducts(FILE *fileList, StringList &ids, StringList &urls);
 
 // A name from the file list that may become part of a local path: no path
-// separator, no drive colon, no "..", not empty.
+// separator, no drive colon, no "..", not empty, and not a name that Windows
+// takes for a device (CON, PRN, AUX, NUL, COM1-9, LPT1-9, with or without an
+// extension).
 bool IsSafeFileName(const char *name);
 
 #endif

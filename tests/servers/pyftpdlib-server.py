@@ -56,6 +56,9 @@ def main():
     handler.command_log = options.command_log
     if options.write_limit:
         ThrottledDTPHandler.write_limit = options.write_limit
+        # Small sends with short pauses, rather than 64 KiB and seconds of
+        # silence: a client sees a steady trickle.
+        ThrottledDTPHandler.ac_out_buffer_size = 8192
         handler.dtp_handler = ThrottledDTPHandler
     server = FTPServer(("127.0.0.1", int(options.port)), handler)
     server.serve_forever()

@@ -119,11 +119,46 @@ TEST_F(FileListTest, ReadsAtMost256Products)
 
 TEST(FileNames, OnlyPlainNamesMayBecomeLocalPaths)
 {
-    for (const char *name : {"panel1.bmp", "sterm42.part", "a-b_c.exe"})
+    for (const char *name : {"panel1.bmp", "sterm42.part", "a-b_c.exe", "console.exe", "COM10",
+                             "LPT0.txt", "nullable.bmp", "auxiliary"})
         EXPECT_TRUE(IsSafeFileName(name)) << name;
     for (const char *name : {"", "..", "..\\win.ini", "../etc", "sub/x.bmp", "sub\\x.bmp",
-                             "C:x.bmp", "a..b"})
+                             "C:x.bmp", "a..b", "CON", "con.exe", "Prn.part", "AUX.bmp", "nul",
+                             "COM1", "com9.exe", "LPT1.txt", "NUL .exe", "CON.tar.gz"})
         EXPECT_FALSE(IsSafeFileName(name)) << name;
+}
+
+// A list with bare LF line ends, as a server that does not convert them
+// delivers it, reads exactly like its CR LF twin.
+TEST_F(FileListTest, ListWithBareLineFeedsReadsLikeItsCrLfTwin)
+{
+    const std::string lines[] = {"BITMAP0: panel.bmp", "PRODUCT0ID: \"Alpha Suite\"",
+                                 "PRODUCT0URL: \"http://example.com/a\"", "PRODUCT0FILENAME: alpha.exe",
+                                 "PRODUCT1ID: Beta", "PRODUCT1URL: b", "PRODUCT1FILENAME: beta.exe"};
+    std::vector<std::string> read[2];
+    for (int crlf = 0; crlf < 2; ++crlf) {
+        const std::string path = "file_list_" + std::to_string(crlf) + ".vok";
+        FILE *out = fopen(path.c_str(), "wb");
+        for (const std::string &line : lines)
+            fprintf(out, "%s%s", line.c_str(), crlf ? "\r\n" : "\n");
+        fclose(out);
+        FILE *fileList = OpenFileList(path.c_str());
+        ASSERT_NE(nullptr, fileList);
+        StringList ids, urls;
+        ReadProducts(fileList, ids, urls);
+        char value[kWizardTextSize];
+        ReadBitmapName(fileList, 0, value);
+        read[crlf] = {Entries(ids).at(0), Entries(ids).at(1), Entries(urls).at(0), Entries(urls).at(1), value};
+        for (int product = 1; product >= 0; --product) {
+            ReadProductKey(fileList, product, "FILENAME", value);
+            read[crlf].push_back(value);
+        }
+        fclose(fileList);
+        remove(path.c_str());
+    }
+    EXPECT_EQ(read[1], read[0]);
+    EXPECT_EQ("Alpha Suite", read[0].at(0));
+    EXPECT_EQ("alpha.exe", read[0].back());
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
+#include <time.h>
 
 #include <fstream>
 #include <sstream>
@@ -52,6 +53,23 @@ unsigned CurrentYear()
     return datetime::GetField(now, datetime::kYear) + datetime::kFirstYear;
 }
 
+// The year that a listing means by a date shown with a time of day: this
+// year, unless that lies more than a day ahead of now (worked out with the C
+// library's clock, not the library's stamps).
+unsigned YearOfRecentDate(int month, int day, int hour, int minute)
+{
+    const time_t now = time(nullptr);
+    tm date = *localtime(&now);
+    date.tm_mon = month - 1;
+    date.tm_mday = day;
+    date.tm_hour = hour;
+    date.tm_min = minute;
+    date.tm_sec = 0;
+    date.tm_isdst = -1;
+    const unsigned thisYear = CurrentYear();
+    return mktime(&date) > now + 24 * 60 * 60 ? thisYear - 1 : thisYear;
+}
+
 TEST(FtpGetField, SplitsAtSpaceRunsAndKeepsQuotedSpaces)
 {
     const struct {
@@ -79,7 +97,7 @@ TEST(FtpGetField, SplitsAtSpaceRunsAndKeepsQuotedSpaces)
 
 TEST(FtpParseListing, ReadsWhatRealServersSend)
 {
-    const unsigned thisYear = CurrentYear();
+    const unsigned december8 = YearOfRecentDate(12, 8, 18, 11);
     const struct {
         const char *name;
         unsigned attributes;
@@ -88,10 +106,10 @@ TEST(FtpParseListing, ReadsWhatRealServersSend)
         const char *linkTarget;
     } expected[] = {
         {"docs", FTP_ENTRY_DIRECTORY | 0755, 4096, Stamp(2024, 2, 5, 12), ""},
-        {"latest -> legacy.zip", FTP_ENTRY_LINK | 0777, 10, Stamp(thisYear, 12, 8, 18, 11), "legacy.zip"},
+        {"latest -> legacy.zip", FTP_ENTRY_LINK | 0777, 10, Stamp(december8, 12, 8, 18, 11), "legacy.zip"},
         {"legacy.zip", FTP_ENTRY_FILE | 0644, 12345, Stamp(1999, 3, 4, 12), ""},
-        {"my notes -> read me.txt", FTP_ENTRY_LINK | 0777, 11, Stamp(thisYear, 12, 8, 18, 11), "read me.txt"},
-        {"read me.txt", FTP_ENTRY_FILE | 0644, 3, Stamp(thisYear, 12, 8, 18, 11), ""},
+        {"my notes -> read me.txt", FTP_ENTRY_LINK | 0777, 11, Stamp(december8, 12, 8, 18, 11), "read me.txt"},
+        {"read me.txt", FTP_ENTRY_FILE | 0644, 3, Stamp(december8, 12, 8, 18, 11), ""},
     };
     for (const char *fixture : {"pyftpdlib_list.txt", "proftpd_list.txt"}) {
         SCOPED_TRACE(fixture);
@@ -106,6 +124,35 @@ TEST(FtpParseListing, ReadsWhatRealServersSend)
             EXPECT_STREQ(expected[i].linkTarget, entries[i].linkTarget);
         }
     }
+}
+
+TEST(FtpParseListing, TimeOfDayMeansTheLastTwelveMonths)
+{
+    // Today, and three days ahead: ahead by more than a day, it is last year's.
+    TimeStamp today;
+    SAPIGetCurrentTime(&today);
+    TimeStamp ahead = today;
+    for (int i = 0; i < 3; ++i)
+        SAPIIncrementDate(&ahead);
+    for (const TimeStamp date : {today, ahead}) {
+        const int month = static_cast<int>(datetime::GetField(date, datetime::kMonth));
+        const int day = static_cast<int>(datetime::GetField(date, datetime::kDay));
+        char line[80];
+        snprintf(line, sizeof line, "-rw-r--r-- 1 u g 5 %s %02d 00:00 f\r\n", SAPIGetShortMonth(month), day);
+        const auto entries = Parse(line);
+        ASSERT_EQ(1u, entries.size());
+        EXPECT_EQ(Stamp(YearOfRecentDate(month, day, 0, 0), month, day, 0, 0), entries[0].modified) << line;
+    }
+}
+
+TEST(FtpParseListing, TableStopsAtItsStatedBound)
+{
+    std::string text;
+    for (int i = 0; i < FTP_LISTING_MAX_ENTRIES + 3; ++i)
+        text += "-rw-r--r-- 1 u g 5 Jan 01  2001 f" + std::to_string(i) + "\r\n";
+    const auto entries = Parse(text);
+    ASSERT_EQ(static_cast<size_t>(FTP_LISTING_MAX_ENTRIES), entries.size());
+    EXPECT_EQ("f" + std::to_string(FTP_LISTING_MAX_ENTRIES - 1), entries.back().name);
 }
 
 TEST(FtpParseListing, SkipsLinesOfOtherShapes)
@@ -157,7 +204,7 @@ TEST(FtpParseListing, TakesNameDateAndSizeFromTheirPlaces)
         {"-rw-r--r-- 1 vok vok 5 Jan 01 12:00 x\r\n", "vok", "x", Stamp(thisYear, 1, 1, 12), 5},
         {"-rw-r--r-- 1 vok vok 5 Jan 01 12:00 vok\r\n", "vok", "vok", Stamp(thisYear, 1, 1, 12), 5},
         {"-rw-r--r-- 1 Mar Jan 5 oct  9  1999 Mar\r\n", "Mar", "Mar", Stamp(1999, 10, 9, 12), 5},
-        {"-rw-r--r-- 1 u g 5 Xyz 31 23:59 odd month\r\n", "u", "odd month", Stamp(thisYear, 12, 31, 23, 59), 5},
+        {"-rw-r--r-- 1 u g 5 Xyz 31  2001 odd month\r\n", "u", "odd month", Stamp(2001, 12, 31, 12), 5},
         {"-rw-r--r-- 1 u g 5 Jan 01  1985 \"in quotes\"\r\n", "u", "in quotes", Stamp(2049, 1, 1, 12), 5},
         {"-rw-r--r-- 1 u g 4294967296 Jan 01 12:00 huge\n", "u", "huge", Stamp(thisYear, 1, 1, 12), 2147483647},
         {"-rw-r--r-- 1 u g 7k Jan 01 12:00 " + longName, "u", longName.substr(0, 255),

@@ -5,6 +5,7 @@
 #define TESTS_FTP_SCRIPTED_SCRIPTED_FTP_TEST_H
 
 #include "sapi/sapi.h"
+#include "tests/servers/scripted/handlers.h"
 #include "tests/servers/scripted/scripted_ftp_server.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,12 @@
 #include <vector>
 
 typedef std::vector<std::string> Lines;
+
+// A server that offers no passive mode: the client falls back to PORT.
+inline scripted::Handler NoPassive()
+{
+    return scripted::Reply("502 Passive mode not available.\r\n");
+}
 
 // The status callback handed to the library: it records every text and asks
 // to stop at each text that begins with the stop prefix.

@@ -9,8 +9,6 @@ namespace {
 
 class TransferTest : public ScriptedFtpTest {};
 
-const Handler kNoPassive = Reply("502 Passive mode not available.\r\n");
-
 // One transfer's commands: type, data connection (with PORT's port masked),
 // then the transfer command itself.
 Lines TransferCommands(const std::string &type, bool active, const std::string &command)
@@ -51,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(Download, DataRouteTest, ::testing::Values(
     // The data connection goes to the control connection's peer, whatever the
     // reply names; 127.0.0.2 refuses at once, so a client that follows it fails fast.
     DataRoute{"PassiveNamingAnotherHost", Passive(kPassiveReply, "127.0.0.2"), false},
-    DataRoute{"PassiveRefused", kNoPassive, true},
+    DataRoute{"PassiveRefused", NoPassive(), true},
     DataRoute{"PassiveToAClosedPort", PassiveToClosedPort(), true},
     DataRoute{"PassiveWithoutAddress", Reply("227 Entering Passive Mode.\r\n"), true}),
     [](const ::testing::TestParamInfo<DataRoute> &info) { return info.param.name; });
@@ -109,7 +107,7 @@ TEST_P(MissingRemoteFileTest, RefusedRetrLeavesNoFileAndNoSocket)
     Script script;
     script.On("RETR", Reply("550 No such file.\r\n"));
     if (active)
-        script.On("PASV", kNoPassive);
+        script.On("PASV", NoPassive());
     ScriptedFtpServer server(script);
     FtpSession *session = Open(server);
     ASSERT_NE(nullptr, session);
@@ -191,7 +189,7 @@ TEST_P(UploadTest, StoresTheExactBytesAndReportsEach4096ByteBlock)
     const bool active = GetParam();
     Script script;
     if (active)
-        script.On("PASV", kNoPassive);
+        script.On("PASV", NoPassive());
     ScriptedFtpServer server(script);
     std::string record;
     for (int i = 0; i < 5000; ++i)
