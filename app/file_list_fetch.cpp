@@ -1,11 +1,11 @@
 #include "app/file_list_fetch.h"
 
-#include "wizard/file_list.h"
-#include "wizard/wizard_state.h"
-#include "wizard/working_paths.h"
 #include "framework/controls.h"
 #include "framework/message_box.h"
 #include "sapi/sapi.h"
+#include "wizard/file_list.h"
+#include "wizard/wizard_state.h"
+#include "wizard/working_paths.h"
 
 #include <windows.h>
 

@@ -2,8 +2,8 @@
 #ifndef APP_READY_DLG_H
 #define APP_READY_DLG_H
 
-#include "wizard/wizard_page.h"
 #include "resources/resource.h"
+#include "wizard/wizard_page.h"
 
 class CReadyDlg : public CWizardPage {
 public:

@@ -1,5 +1,6 @@
 #include "app/startup_rules.h"
 
+#include "sapi/bounded_copy.h"
 #include "wizard/wizard_state.h"
 
 #include <stdio.h>
@@ -11,7 +12,7 @@ void FirstFileArgument(int argc, const char *const *argv, char *out)
     for (int index = 1; index < argc; ++index) {
         const char first = argv[index][0];
         if (first != '-' && first != '/') {
-            CopyWizardText(out, argv[index]);
+            CopyBoundedText(out, kWizardTextSize, argv[index]);
             return;
         }
     }

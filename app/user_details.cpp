@@ -1,8 +1,9 @@
 #include "app/user_details.h"
 
 #include "app/startup_rules.h"
-#include "wizard/wizard_state.h"
 #include "pages/email_addresses.h"
+#include "sapi/bounded_copy.h"
+#include "wizard/wizard_state.h"
 
 #include <windows.h>
 
@@ -35,7 +36,7 @@ void ReadRegisteredOwner(char *userName)
             ERROR_SUCCESS &&
         type == REG_SZ) {
         value[size] = '\0';
-        CopyWizardText(userName, value);
+        CopyBoundedText(userName, kWizardTextSize, value);
     }
     RegCloseKey(key);
 }

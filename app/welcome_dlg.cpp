@@ -1,18 +1,18 @@
 #include "app/welcome_dlg.h"
 
 #include "app/about_dlg.h"
-#include "wizard/file_list.h"
 #include "app/file_list_fetch.h"
 #include "app/page_sequence.h"
 #include "app/ready_dlg.h"
 #include "app/user_details.h"
-#include "wizard/wizard_state.h"
-#include "wizard/working_paths.h"
 #include "download/download_dlg.h"
 #include "download/finish_dlg.h"
 #include "pages/product_select_dlg.h"
 #include "pages/registration_dlg.h"
 #include "resources/resource.h"
+#include "wizard/file_list.h"
+#include "wizard/wizard_state.h"
+#include "wizard/working_paths.h"
 
 #include <stdio.h>
 

@@ -5,8 +5,9 @@
 
 #include "app/startup_rules.h"
 #include "app/welcome_dlg.h"
-#include "wizard/wizard_state.h"
 #include "app/working_folder.h"
+#include "sapi/bounded_copy.h"
+#include "wizard/wizard_state.h"
 
 #include <stdlib.h>
 
@@ -29,9 +30,9 @@ int WindowsVersionCode()
 
 void FillServerSettings()
 {
-    CopyWizardText(wizardState.ftpHost, VOK_FTP_HOST);
-    CopyWizardText(wizardState.ftpPassword, "wavu4n");
-    CopyWizardText(wizardState.ftpUser, "vok");
+    CopyBoundedText(wizardState.ftpHost, kWizardTextSize, VOK_FTP_HOST);
+    CopyBoundedText(wizardState.ftpPassword, kWizardTextSize, "wavu4n");
+    CopyBoundedText(wizardState.ftpUser, kWizardTextSize, "vok");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "app/working_folder.h"
 
 #include "app/startup_rules.h"
+#include "sapi/bounded_copy.h"
 #include "wizard/wizard_state.h"
 #include "wizard/working_paths.h"
 
@@ -50,7 +51,7 @@ void UseLocalAppDataFolder()
     FormatPath(root, "%s\\Orvane\\vok", localAppData);
     CreateFolders(vendorFolder, root);
     if (CanWriteIn(root))
-        CopyWizardText(wizardState.installRoot, root);
+        CopyBoundedText(wizardState.installRoot, kWizardTextSize, root);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "bench/bench_file.h"
 #include "download/download_progress.h"
 #include "download/product_transfer.h"
+#include "sapi/bounded_copy.h"
 #include "sapi/sapi.h"
 #include "wizard/wizard_state.h"
 
@@ -39,10 +40,10 @@ long long DownloadWithEngine(const FtpAccount &account, const std::string &remot
     const std::filesystem::path root = installer.parent_path() / "engine";
     std::filesystem::create_directories(root / "components");
     std::filesystem::create_directories(root / "downloads");
-    CopyWizardText(wizardState.installRoot, root.string().c_str());
+    CopyBoundedText(wizardState.installRoot, kWizardTextSize, root.string().c_str());
     ProductFiles files = {};
-    CopyWizardText(files.finalName, remoteName.c_str());
-    CopyWizardText(files.tempName, "bench.part");
+    CopyBoundedText(files.finalName, kWizardTextSize, remoteName.c_str());
+    CopyBoundedText(files.tempName, kWizardTextSize, "bench.part");
 
     FtpSession *session = SAPIFtpOpenSession(account.address.c_str(), account.user.c_str(),
                                              account.password.c_str(), EngineCallback);

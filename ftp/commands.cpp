@@ -9,8 +9,6 @@ using namespace ftp;
 
 namespace {
 
-const int kStopped = -1;
-
 // A refused command (or a failure to send it or read its reply) is passed on;
 // anything the server accepted counts as done.
 int Outcome(int result)

@@ -13,7 +13,6 @@ using namespace ftp;
 
 namespace {
 
-const int kListingStopped = -1;
 const int kListingNoMemory = -900;
 const int kListingNotAccepted = -901;
 const int kListingReceiveFailed = -902;
@@ -48,7 +47,7 @@ int ReceiveListingText(FtpSession *session, ListingText *text, FtpStatusCallback
 {
     for (;;) {
         if (!FtpWaitReadable(session->dataSocket))
-            return kListingStopped;
+            return kStopped;
         const int received = net::Receive(session->dataSocket, session->reply, kBlockSize);
         if (received < 0)
             return kListingReceiveFailed;
@@ -61,7 +60,7 @@ int ReceiveListingText(FtpSession *session, ListingText *text, FtpStatusCallback
         memcpy(text->bytes + text->length, session->reply, received);
         text->length += received;
         if (FtpReport(callback, "Directory listing: %d bytes received", text->length) != 0)
-            return kListingStopped;
+            return kStopped;
     }
     if (text->length + 1 > text->capacity && !Grow(text))
         return kListingNoMemoryForEnd;
@@ -74,7 +73,7 @@ int ReceiveListingText(FtpSession *session, ListingText *text, FtpStatusCallback
 int FtpReceiveListing(FtpSession *session, char **result, FtpStatusCallback callback)
 {
     if (FtpReport(callback, "Directory listing: 0 bytes received") != 0)
-        return kListingStopped;
+        return kStopped;
     ListingText text = {static_cast<char *>(malloc(kBlockSize)), 0, kBlockSize};
     if (text.bytes == NULL)
         return kListingNoMemory;

@@ -6,6 +6,7 @@
 #include "datetime/timestamp_fields.h"
 #include "ftp/session.h"
 #include "ftp/status.h"
+#include "sapi/bounded_copy.h"
 #include "sapi/sapi.h"
 
 #include <limits.h>
@@ -77,12 +78,7 @@ bool NextField(const char **cursor, const char *lineEnd, Field *field)
 // returns how many characters went in (without the NUL).
 size_t CopySpan(Span span, char *out, size_t capacity)
 {
-    size_t length = static_cast<size_t>(span.end - span.begin);
-    if (length > capacity - 1)
-        length = capacity - 1;
-    memcpy(out, span.begin, length);
-    out[length] = '\0';
-    return length;
+    return CopyBounded(out, capacity, span.begin, static_cast<size_t>(span.end - span.begin));
 }
 
 char LowerAscii(char c)

@@ -1,6 +1,7 @@
 // Opening, closing and keeping alive a logged-in session.
 #include "ftp/control.h"
 #include "ftp/status.h"
+#include "sapi/bounded_copy.h"
 
 #include <stdlib.h>
 #include <string.h>
@@ -9,13 +10,10 @@ using namespace ftp;
 
 namespace {
 
-bool CopyText(char *dest, const char *text)
+// False for a text too long to keep whole.
+bool CopyWholeText(char *dest, const char *text)
 {
-    const size_t length = strlen(text);
-    if (length >= kTextSize)
-        return false;
-    memcpy(dest, text, length + 1);
-    return true;
+    return CopyBoundedText(dest, kTextSize, text) == strlen(text);
 }
 
 void FreeSession(FtpSession *session)
@@ -37,8 +35,8 @@ FtpSession *NewSession(const char *host, const char *user, const char *password)
     session->listenSocket = net::kNoSocket;
     session->pendingLength = 0;
     session->reply = static_cast<char *>(malloc(kBlockSize));
-    if (session->reply == NULL || !CopyText(session->host, host) ||
-        !CopyText(session->user, user) || !CopyText(session->password, password)) {
+    if (session->reply == NULL || !CopyWholeText(session->host, host) ||
+        !CopyWholeText(session->user, user) || !CopyWholeText(session->password, password)) {
         FreeSession(session);
         return NULL;
     }

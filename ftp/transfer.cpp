@@ -14,7 +14,6 @@ using namespace ftp;
 
 namespace {
 
-const int kStopped = -1;
 const int kFinalReplyNot226 = -2;
 const int kNoLocalFileToAppend = -99;
 const int kReceiveNotAccepted = -700;

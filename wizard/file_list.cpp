@@ -1,7 +1,7 @@
 #include "wizard/file_list.h"
 
-#include "wizard/wizard_state.h"
 #include "sapi/sapi.h"
+#include "wizard/wizard_state.h"
 
 #include <ctype.h>
 #include <stdio.h>

@@ -41,7 +41,4 @@ struct WizardState {
 
 extern WizardState wizardState;
 
-// Copies text into a wizard text field, cut to 255 characters.
-void CopyWizardText(char *field, const char *text);
-
 #endif
