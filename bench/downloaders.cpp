@@ -67,3 +67,23 @@ long long DownloadWithCurl(const FtpAccount &account, const std::string &remoteN
         return -1;
     return FileSize(localPath);
 }
+
+long long UploadWithLibrary(const FtpAccount &account, const std::string &remoteName,
+                            const std::string &localPath)
+{
+    FtpSession *session = SAPIFtpOpenSession(account.address.c_str(), account.user.c_str(),
+                                             account.password.c_str(), nullptr);
+    if (session == nullptr)
+        return -1;
+    const int sent = SAPIFtpFileUpload(session, localPath.c_str(), remoteName.c_str(), 1, nullptr);
+    SAPIFtpCloseSession(session, nullptr);
+    return sent < 0 ? -1 : sent;
+}
+
+long long UploadWithCurl(const FtpAccount &account, const std::string &remoteName,
+                         const std::string &localPath)
+{
+    const std::string command = "curl -s -S -T \"" + localPath + "\" \"ftp://" + account.user + ":" +
+                                account.password + "@" + account.address + "/" + remoteName + "\"";
+    return std::system(command.c_str()) == 0 ? FileSize(localPath) : -1;
+}

@@ -1,6 +1,7 @@
-// The clients that the benchmark compares, each fetching one remote file in
-// binary type from a fresh login, as a program that downloads one file would:
-// the library's download call, the wizard's per-product step around it, and curl.
+// The clients that the benchmark compares, each moving one file in binary
+// type from a fresh login, as a program that transfers one file would: the
+// library's download call, the wizard's per-product step around it, and curl;
+// the library's upload and curl -T.
 #ifndef BENCH_DOWNLOADERS_H
 #define BENCH_DOWNLOADERS_H
 
@@ -21,5 +22,11 @@ long long DownloadWithEngine(const FtpAccount &account, const std::string &remot
                              const std::string &localPath);
 long long DownloadWithCurl(const FtpAccount &account, const std::string &remoteName,
                            const std::string &localPath);
+
+// Both store localPath under remoteName; the bytes sent, or -1.
+long long UploadWithLibrary(const FtpAccount &account, const std::string &remoteName,
+                            const std::string &localPath);
+long long UploadWithCurl(const FtpAccount &account, const std::string &remoteName,
+                         const std::string &localPath);
 
 #endif

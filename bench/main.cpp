@@ -1,8 +1,8 @@
-// Download throughput of the library's FTP client next to curl's, against
-// the same server in the same run: the library call, the wizard's
-// per-product step around it and curl fetch one large file in binary type,
-// in turns, for several rounds. bench/run builds it optimised and starts the
-// servers.
+// Throughput of the library's FTP client next to curl's, against the same
+// server in the same run: the library call, the wizard's per-product step
+// around it and curl fetch one large file in binary type, in turns, for
+// several rounds; then the library and curl -T store it. bench/run builds it
+// optimised and starts the servers.
 #include "bench/bench_file.h"
 #include "bench/downloaders.h"
 
@@ -53,20 +53,38 @@ bool ParseOptions(int argc, char **argv, Options *options)
     return (argc - 4) % 2 == 0 && options->sizeMiB > 0 && options->rounds > 0;
 }
 
-typedef long long (*Downloader)(const FtpAccount &, const std::string &, const std::string &);
+// One way to move the bench file: the bytes that arrived, or -1.
+typedef long long (*Transfer)(const FtpAccount &, const std::string &remoteName,
+                              const std::string &localPath);
 
-// MiB/s of one download, or a negative value when it failed or fell short.
-double TimeDownload(Downloader download, const Options &options, const std::string &localPath,
-                    long long expectedSize)
+struct Client {
+    const char *name;
+    Transfer run;
+};
+
+const Client kDownloaders[] = {
+    {"library", DownloadWithLibrary},
+    {"engine", DownloadWithEngine},
+    {"curl", DownloadWithCurl},
+};
+const Client kUploaders[] = {
+    {"library", UploadWithLibrary},
+    {"curl", UploadWithCurl},
+};
+
+// MiB/s of one transfer, or a negative value when it failed or fell short.
+// arrived is where the bytes land; it is removed before and after.
+double TimeTransfer(const Client &client, const Options &options, const std::string &remoteName,
+                    const std::string &localPath, const std::string &arrived, long long expectedSize)
 {
-    std::remove(localPath.c_str());
+    std::remove(arrived.c_str());
     const auto start = std::chrono::steady_clock::now();
-    const long long received = download(options.account, kRemoteName, localPath);
+    const long long bytes = client.run(options.account, remoteName, localPath);
     const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
-    std::remove(localPath.c_str());
-    if (received != expectedSize)
+    std::remove(arrived.c_str());
+    if (bytes != expectedSize)
         return -1;
-    return static_cast<double>(received) / kMiB / seconds.count();
+    return static_cast<double>(bytes) / kMiB / seconds.count();
 }
 
 double Mean(const std::vector<double> &values)
@@ -75,6 +93,51 @@ double Mean(const std::vector<double> &values)
     for (double value : values)
         sum += value;
     return sum / static_cast<double>(values.size());
+}
+
+template <std::size_t N>
+void PrintSummary(const char *label, const Client (&clients)[N], const std::vector<double> (&rates)[N],
+                  double (*of)(const std::vector<double> &))
+{
+    std::printf("%-8s", label);
+    for (std::size_t i = 0; i < N; ++i)
+        std::printf(" %s %8.1f MiB/s ", clients[i].name, of(rates[i]));
+    for (std::size_t i = 0; i + 1 < N; ++i)
+        std::printf("  %s/curl %.2f", clients[i].name, of(rates[i]) / of(rates[N - 1]));
+    std::printf("\n");
+}
+
+double Best(const std::vector<double> &values)
+{
+    return *std::max_element(values.begin(), values.end());
+}
+
+// Every client in turn, round after round; false when a transfer failed.
+// Downloads land in the work folder, uploads in the server's home.
+template <std::size_t N>
+bool RunRounds(const char *direction, bool upload, const Client (&clients)[N],
+               const Options &options, long long size)
+{
+    std::vector<double> rates[N];
+    for (int round = 1; round <= options.rounds; ++round) {
+        std::printf("%s round %d:", direction, round);
+        for (std::size_t i = 0; i < N; ++i) {
+            const std::string own = std::string(direction) + "-" + clients[i].name + ".bin";
+            const std::string local = options.workDir + "/" + (upload ? "source.bin" : own);
+            const std::string remote = upload ? own : kRemoteName;
+            const std::string arrived = upload ? options.serverHome + "/" + own : local;
+            rates[i].push_back(TimeTransfer(clients[i], options, remote, local, arrived, size));
+            std::printf("  %s %8.1f MiB/s", clients[i].name, rates[i].back());
+            if (rates[i].back() < 0) {
+                std::printf("\nftp_bench: %s by %s failed or fell short\n", direction, clients[i].name);
+                return false;
+            }
+        }
+        std::printf("\n");
+    }
+    PrintSummary("mean:", clients, rates, Mean);
+    PrintSummary("best:", clients, rates, Best);
+    return true;
 }
 
 } // namespace
@@ -88,41 +151,16 @@ int main(int argc, char **argv)
     }
     const long long size = options.sizeMiB * 1024 * 1024;
     const std::string remotePath = options.serverHome + "/" + kRemoteName;
-    if (!CreateBenchFile(remotePath, size)) {
-        std::fprintf(stderr, "ftp_bench: cannot write %s\n", remotePath.c_str());
+    const std::string sourcePath = options.workDir + "/source.bin";
+    if (!CreateBenchFile(remotePath, size) || !CreateBenchFile(sourcePath, size)) {
+        std::fprintf(stderr, "ftp_bench: cannot write %s or %s\n", remotePath.c_str(), sourcePath.c_str());
         return 1;
     }
-    std::printf("ftp_bench: %lld MiB from %s, %d rounds\n", options.sizeMiB,
+    std::printf("ftp_bench: %lld MiB to and from %s, %d rounds\n", options.sizeMiB,
                 options.account.address.c_str(), options.rounds);
-
-    const std::string libraryPath = options.workDir + "/library.bin";
-    const std::string enginePath = options.workDir + "/engine.bin";
-    const std::string curlPath = options.workDir + "/curl.bin";
-    std::vector<double> library, engine, curl;
-    bool failed = false;
-    for (int round = 1; round <= options.rounds && !failed; ++round) {
-        library.push_back(TimeDownload(DownloadWithLibrary, options, libraryPath, size));
-        engine.push_back(TimeDownload(DownloadWithEngine, options, enginePath, size));
-        curl.push_back(TimeDownload(DownloadWithCurl, options, curlPath, size));
-        std::printf("round %d: library %8.1f MiB/s   engine %8.1f MiB/s   curl %8.1f MiB/s\n",
-                    round, library.back(), engine.back(), curl.back());
-        failed = library.back() < 0 || engine.back() < 0 || curl.back() < 0;
-    }
+    const bool done = RunRounds("download", false, kDownloaders, options, size) &&
+                      RunRounds("upload", true, kUploaders, options, size);
     std::remove(remotePath.c_str());
-    if (failed) {
-        std::fputs("ftp_bench: a download failed or fell short\n", stderr);
-        return 1;
-    }
-
-    const double libraryBest = *std::max_element(library.begin(), library.end());
-    const double engineBest = *std::max_element(engine.begin(), engine.end());
-    const double curlBest = *std::max_element(curl.begin(), curl.end());
-    std::printf("mean:    library %8.1f MiB/s   engine %8.1f MiB/s   curl %8.1f MiB/s   "
-                "library/curl %.2f   engine/library %.2f\n",
-                Mean(library), Mean(engine), Mean(curl), Mean(library) / Mean(curl),
-                Mean(engine) / Mean(library));
-    std::printf("best:    library %8.1f MiB/s   engine %8.1f MiB/s   curl %8.1f MiB/s   "
-                "library/curl %.2f   engine/library %.2f\n",
-                libraryBest, engineBest, curlBest, libraryBest / curlBest, engineBest / libraryBest);
-    return 0;
+    std::remove(sourcePath.c_str());
+    return done ? 0 : 1;
 }
