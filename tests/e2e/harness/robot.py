@@ -27,7 +27,8 @@ class Robot:
             errors.seek(0)
             printed, complaint = output.read().decode(), errors.read().decode(errors="replace")
         if status != 0:
-            raise RobotFailure(f"robot {' '.join(map(str, arguments))}: {complaint.strip()}")
+            raise RobotFailure(f"robot {' '.join(map(str, arguments))} (exit {status}): "
+                               f"{complaint.strip()}")
         return printed[:-1] if printed.endswith("\n") else printed
 
     def _lines(self, *arguments):
