@@ -1,14 +1,15 @@
 #include "wizard/dib.h"
 
-#include "wizard/dib_header.h"
 #include "framework/archive.h"
 #include "framework/exceptions.h"
 #include "framework/file.h"
 #include "framework/message_box.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
-static_assert(sizeof(BITMAPFILEHEADER) == 14, "the file header is read as it lies on disk");
+// The first 40 bytes of every header that the reader takes are this one.
 static_assert(sizeof(BITMAPINFOHEADER) == kInfoHeaderSize, "the information header is read in place");
 
 CRuntimeClass CDib::classCDib = {"CDib", 0, []() -> CObject * { return new CDib; }, nullptr};
@@ -16,11 +17,37 @@ CRuntimeClass CDib::classCDib = {"CDib", 0, []() -> CObject * { return new CDib;
 namespace {
 const CRuntimeClassRegistration registerCDib(CDib::classCDib);
 
-const WORD kBitmapSignature = 0x4D42; // "BM"
+// The first read of a block; each further one at most doubles it.
+const size_t kFirstReadStep = 64 * 1024;
 
-unsigned char *AllocateBlock(unsigned size)
+// block with its first held bytes moved into a new block of size bytes;
+// unchanged when the heap has no room (CMemoryException).
+unsigned char *GrowBlock(unsigned char *block, size_t held, size_t size)
 {
-    return static_cast<unsigned char *>(AllocateOrThrow(size));
+    auto *grown = static_cast<unsigned char *>(AllocateOrThrow(size));
+    if (held != 0)
+        std::memcpy(grown, block, held);
+    std::free(block);
+    return grown;
+}
+
+// Reads size bytes into block (null on entry). The block grows only as the
+// bytes arrive, at most doubling, so a size stated in a header is never
+// allocated on trust: the block stays within twice what the file holds (or
+// the first step). False when the file ends first; block stays allocated
+// then, and when the file throws, for the caller to free.
+bool ReadBlock(CFile &file, unsigned char *&block, size_t size)
+{
+    size_t held = 0;
+    do {
+        const size_t step = std::min(size - held, std::max(held, kFirstReadStep));
+        block = GrowBlock(block, held, held + step);
+        const unsigned got = file.Read(block + held, static_cast<unsigned>(step));
+        held += got;
+        if (got < step)
+            return false;
+    } while (held < size);
+    return true;
 }
 } // namespace
 
@@ -40,28 +67,22 @@ bool CDib::LoadFromFile(CFile &file)
 {
     Release();
     try {
-        BITMAPFILEHEADER fileHeader;
-        if (file.Read(&fileHeader, sizeof fileHeader) < sizeof fileHeader)
+        unsigned char fileHeader[kFileHeaderSize];
+        if (file.Read(fileHeader, sizeof fileHeader) < sizeof fileHeader)
             return Fail("read error 1");
-        if (fileHeader.bfType != kBitmapSignature || fileHeader.bfOffBits < sizeof fileHeader + kInfoHeaderSize)
+        if (!ReadFileHeader(fileHeader, layout))
             return Fail("Invalid bitmap file");
-
         // A file cut short is refused rather than shown with unfilled memory.
-        const unsigned blockSize = fileHeader.bfOffBits - sizeof fileHeader;
-        infoHeader = AllocateBlock(blockSize);
-        if (file.Read(infoHeader, blockSize) < blockSize)
+        if (!ReadBlock(file, infoHeader, layout.headerBlockSize))
             return Fail("Read error 1");
-        if (!IsUsableHeader(Header(), blockSize))
+        if (!ReadInfoHeader(infoHeader, layout))
             return Fail("Invalid bitmap file");
-        colorTable = reinterpret_cast<const RGBQUAD *>(infoHeader + kInfoHeaderSize);
-        colorCount = static_cast<int>(CountColors(Header()));
-        imageSize = MeasureImage(Header());
-        imageBits = AllocateBlock(imageSize);
-        if (file.Read(imageBits, imageSize) < imageSize)
+        if (!ReadBlock(file, imageBits, layout.imageSize))
             return Fail("Read error 1");
     } catch (const CException &) {
         return Fail("Read error 1");
     }
+    colorTable = reinterpret_cast<const RGBQUAD *>(infoHeader + layout.colorTableOffset);
     BuildPalette();
     return true;
 }
@@ -81,14 +102,11 @@ bool CDib::SaveToFile(CFile &file) const
 
 void CDib::WriteTo(CFile &file) const
 {
-    const unsigned tableSize = 4 * static_cast<unsigned>(colorCount);
-    BITMAPFILEHEADER fileHeader = {};
-    fileHeader.bfType = kBitmapSignature;
-    fileHeader.bfSize = sizeof fileHeader + kInfoHeaderSize + tableSize + imageSize;
-    fileHeader.bfOffBits = sizeof fileHeader + kInfoHeaderSize + tableSize;
-    file.Write(&fileHeader, sizeof fileHeader);
-    file.Write(infoHeader, kInfoHeaderSize + tableSize);
-    file.Write(imageBits, imageSize);
+    unsigned char fileHeader[kFileHeaderSize];
+    WriteFileHeader(layout, fileHeader);
+    file.Write(fileHeader, sizeof fileHeader);
+    file.Write(infoHeader, layout.headerBlockSize);
+    file.Write(imageBits, layout.imageSize);
 }
 
 void CDib::Serialize(CArchive &archive)
@@ -102,6 +120,7 @@ void CDib::Serialize(CArchive &archive)
 
 bool CDib::BuildPalette()
 {
+    const unsigned colorCount = layout.colorCount;
     if (colorCount == 0)
         return false;
     if (palette != nullptr)
@@ -114,7 +133,7 @@ bool CDib::BuildPalette()
     } logicalPalette;
     logicalPalette.palVersion = 0x300;
     logicalPalette.palNumEntries = static_cast<WORD>(colorCount);
-    for (int index = 0; index < colorCount; ++index) {
+    for (unsigned index = 0; index < colorCount; ++index) {
         const RGBQUAD &color = colorTable[index];
         logicalPalette.palPalEntry[index] = {color.rgbRed, color.rgbGreen, color.rgbBlue, 0};
     }
@@ -127,7 +146,9 @@ bool CDib::Paint(HDC dc, int x, int y, int width, int height) const
     if (IsEmpty())
         return false;
     HPALETTE oldPalette = palette != nullptr ? SelectPalette(dc, palette, TRUE) : nullptr;
-    StretchDIBits(dc, x, y, width, height, 0, 0, Header().biWidth, Header().biHeight, imageBits,
+    // Rows stored top-down give a negative height; the source rectangle takes their count.
+    const LONG rows = Header().biHeight < 0 ? -Header().biHeight : Header().biHeight;
+    StretchDIBits(dc, x, y, width, height, 0, 0, Header().biWidth, rows, imageBits,
                   reinterpret_cast<const BITMAPINFO *>(infoHeader), DIB_RGB_COLORS, SRCCOPY);
     if (oldPalette != nullptr)
         SelectPalette(dc, oldPalette, TRUE);
@@ -143,7 +164,6 @@ void CDib::Release()
     infoHeader = nullptr;
     colorTable = nullptr;
     imageBits = nullptr;
-    imageSize = 0;
-    colorCount = 0;
+    layout = DibLayout();
     palette = nullptr;
 }

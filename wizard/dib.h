@@ -6,6 +6,7 @@
 #define WIZARD_DIB_H
 
 #include "framework/object.h"
+#include "wizard/dib_header.h"
 
 #include <windows.h>
 
@@ -34,8 +35,8 @@ public:
     void Release();
 
     bool IsEmpty() const { return infoHeader == nullptr; }
-    unsigned ImageSize() const { return imageSize; }
-    int ColorCount() const { return colorCount; }
+    unsigned ImageSize() const { return layout.imageSize; }
+    int ColorCount() const { return static_cast<int>(layout.colorCount); }
     HPALETTE Palette() const { return palette; }
 
 private:
@@ -44,13 +45,13 @@ private:
     void WriteTo(CFile &file) const;
     const BITMAPINFOHEADER &Header() const;
 
-    // Everything between the file header and the pixel data: the 40-byte
-    // information header, then the colour table at colorTable.
+    // Everything between the file header and the pixel data: the
+    // information header, then any masks, then the colour table at
+    // colorTable. Sizes and places are in layout.
     unsigned char *infoHeader = nullptr;
     const RGBQUAD *colorTable = nullptr;
     unsigned char *imageBits = nullptr;
-    unsigned imageSize = 0;
-    int colorCount = 0;
+    DibLayout layout;
     HPALETTE palette = nullptr;
 };
 

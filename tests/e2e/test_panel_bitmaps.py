@@ -35,6 +35,13 @@ class PanelBitmaps(WizardCase):
         self.open_download_page(("plum.bmp", bitmaps.solid_24_bit(PLUM)))
         self.assertGreaterEqual(self.painted_pixels(PLUM), PANEL_AREA * 0.95)
 
+    def test_a_top_down_bitmap_with_a_124_byte_header_is_painted(self):
+        # As image editors write them: the colour table follows the longer header.
+        editor_bitmap = bitmaps.solid_8_bit(TEAL, height=-bitmaps.PANEL_HEIGHT, header_size=124,
+                                            state_size=True)
+        self.open_download_page(("editor.bmp", editor_bitmap))
+        self.assertGreaterEqual(self.painted_pixels(TEAL), PANEL_AREA * 0.95)
+
     def test_a_bitmap_cut_short_is_refused_and_nothing_painted(self):
         # Refused rather than shown with the memory that the file did not fill.
         self.open_download_page(("cut.bmp", bitmaps.cut_short(bitmaps.solid_8_bit(TEAL), 0.5)))

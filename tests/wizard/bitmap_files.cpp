@@ -1,74 +1,68 @@
 #include "tests/wizard/bitmap_files.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
-template <typename T>
-void Append(std::string &bytes, const T &value)
+void Append(std::string &bytes, uint32_t value, int size)
 {
-    bytes.append(reinterpret_cast<const char *>(&value), sizeof value);
+    for (int index = 0; index < size; ++index)
+        bytes.push_back(static_cast<char>(value >> 8 * index));
 }
+
+const uint32_t kBitFields = 3;
 
 } // namespace
 
 std::string MakeBitmap(const BitmapShape &shape)
 {
-    const DWORD colors = shape.colorsUsed != 0 ? shape.colorsUsed
-                         : shape.bitsPerPixel <= 8 ? 1u << shape.bitsPerPixel
-                                                  : 0;
-    const LONG rows = shape.height < 0 ? -shape.height : shape.height;
-    const DWORD rowBytes = (shape.width * shape.bitsPerPixel + 31) / 32 * 4;
-    const DWORD imageSize = rowBytes * rows;
+    const uint32_t colors = shape.colorsUsed != 0 ? shape.colorsUsed
+                            : shape.bitsPerPixel <= 8 ? 1u << shape.bitsPerPixel
+                                                     : 0;
+    const uint32_t rows = shape.height < 0 ? -shape.height : shape.height;
+    const uint32_t rowBytes = (shape.width * shape.bitsPerPixel + 31) / 32 * 4;
+    const uint32_t imageSize = rowBytes * rows;
+    const uint32_t pixelBytes = std::max(imageSize, shape.imageSizeField);
+    const bool masksAfterHeader = shape.bitFields && shape.headerSize == 40;
+    const uint32_t pixelOffset = 14 + shape.headerSize + (masksAfterHeader ? 12 : 0) + 4 * colors;
 
-    BITMAPFILEHEADER fileHeader = {};
-    fileHeader.bfType = 0x4D42;
-    fileHeader.bfOffBits = sizeof fileHeader + sizeof(BITMAPINFOHEADER) + 4 * colors;
-    fileHeader.bfSize = fileHeader.bfOffBits + std::max(imageSize, shape.imageSizeField);
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof info;
-    info.biWidth = shape.width;
-    info.biHeight = shape.height;
-    info.biPlanes = 1;
-    info.biBitCount = shape.bitsPerPixel;
-    info.biCompression = BI_RGB;
-    info.biSizeImage = shape.imageSizeField != 0 ? shape.imageSizeField : shape.zeroImageSize ? 0 : imageSize;
-    info.biClrUsed = shape.colorsUsed;
+    std::string bytes = "BM";
+    Append(bytes, pixelOffset + pixelBytes, 4);
+    Append(bytes, 0, 4); // reserved
+    Append(bytes, pixelOffset, 4);
 
-    std::string bytes;
-    Append(bytes, fileHeader);
-    Append(bytes, info);
-    for (DWORD index = 0; index < colors; ++index) {
-        const RGBQUAD color = {BYTE(index), BYTE(2 * index), BYTE(3 * index), 0};
-        Append(bytes, color);
+    Append(bytes, shape.headerSize, 4);
+    Append(bytes, static_cast<uint32_t>(shape.width), 4);
+    Append(bytes, static_cast<uint32_t>(shape.height), 4);
+    Append(bytes, 1, 2); // planes
+    Append(bytes, shape.bitsPerPixel, 2);
+    Append(bytes, shape.bitFields ? kBitFields : 0, 4);
+    Append(bytes, shape.imageSizeField != 0 ? shape.imageSizeField : shape.zeroImageSize ? 0 : imageSize, 4);
+    Append(bytes, 2835, 4); // 72 dots per inch, both ways
+    Append(bytes, 2835, 4);
+    Append(bytes, shape.colorsUsed, 4);
+    Append(bytes, 0, 4); // colours important
+    if (shape.bitFields) {
+        const bool wide = shape.bitsPerPixel == 32;
+        Append(bytes, wide ? 0xFF0000 : 0xF800, 4);
+        Append(bytes, wide ? 0x00FF00 : 0x07E0, 4);
+        Append(bytes, wide ? 0x0000FF : 0x001F, 4);
+    }
+    bytes.resize(14 + shape.headerSize + (masksAfterHeader ? 12 : 0), '\0');
+    for (uint32_t index = 0; index < colors; ++index) {
+        const unsigned char color[] = {static_cast<unsigned char>(index), static_cast<unsigned char>(2 * index),
+                                       static_cast<unsigned char>(3 * index), 0};
+        bytes.append(reinterpret_cast<const char *>(color), sizeof color);
     }
     // As many bytes as the header announces, when that is more than the rows.
-    const DWORD pixelBytes = std::max(imageSize, shape.imageSizeField);
-    for (DWORD index = 0; index < pixelBytes; ++index)
+    for (uint32_t index = 0; index < pixelBytes; ++index)
         bytes.push_back(static_cast<char>(index));
     return bytes;
 }
 
-TemporaryFile::TemporaryFile(const std::string &content)
+std::string WithField(std::string content, size_t offset, uint32_t value)
 {
-    char folder[MAX_PATH];
-    char name[MAX_PATH];
-    GetTempPathA(sizeof folder, folder);
-    GetTempFileNameA(folder, "dib", 0, name);
-    path = name;
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-TemporaryFile::~TemporaryFile()
-{
-    std::remove(path.c_str());
-}
-
-std::string TemporaryFile::Content() const
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    std::string field;
+    Append(field, value, 4);
+    return content.replace(offset, field.size(), field);
 }

@@ -7,11 +7,65 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
+// The largest heap block asked for since the test last set it to 0: the test
+// program is linked with malloc and realloc wrapped.
+static size_t largestRequest = 0;
+
+extern "C" {
+void *__real_malloc(size_t size);
+void *__real_realloc(void *block, size_t size);
+
+void *__wrap_malloc(size_t size)
+{
+    largestRequest = std::max(largestRequest, size);
+    return __real_malloc(size);
+}
+
+void *__wrap_realloc(void *block, size_t size)
+{
+    largestRequest = std::max(largestRequest, size);
+    return __real_realloc(block, size);
+}
+}
+
 namespace {
+
+// A file in the temporary folder, removed again by the destructor.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const std::string &content)
+    {
+        char folder[MAX_PATH];
+        char name[MAX_PATH];
+        GetTempPathA(sizeof folder, folder);
+        GetTempFileNameA(folder, "dib", 0, name);
+        path = name;
+        std::ofstream(path, std::ios::binary) << content;
+    }
+    ~TemporaryFile() { std::remove(path.c_str()); }
+    TemporaryFile(const TemporaryFile &) = delete;
+    TemporaryFile &operator=(const TemporaryFile &) = delete;
+
+    const char *Path() const { return path.c_str(); }
+    std::string Content() const
+    {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+
+private:
+    std::string path;
+};
 
 std::vector<std::string> shownMessages;
 
@@ -30,12 +84,14 @@ protected:
     }
     void TearDown() override { SetMessageBoxHook(previousHook); }
 
-    // Loads content as a bitmap file; the messages shown are in shownMessages.
+    // Loads content as a bitmap file; the messages shown are in shownMessages,
+    // the largest heap block that the load asked for in largestRequest.
     bool Load(CDib &dib, const std::string &content)
     {
         TemporaryFile bitmap(content);
         CFile file;
         EXPECT_TRUE(file.Open(bitmap.Path(), CFile::modeRead));
+        largestRequest = 0;
         return dib.LoadFromFile(file);
     }
 
@@ -58,6 +114,12 @@ const ReadableCase kReadable[] = {
     // Rows of 152 bytes (150 rounded up to whole words), 300 of them.
     {"image size worked out when the field is 0", {150, 300, 8, 0, true}, 45600, 256},
     {"image size field larger than the rows", {4, 2, 8, 0, false, 20}, 20, 256},
+    {"pixel data read in several steps", {400, 400, 8}, 160000, 256},
+    {"108-byte header", {4, 2, 8, 0, false, 0, 108}, 8, 256},
+    {"124-byte header", {3, 2, 24, 0, false, 0, 124}, 24, 0},
+    {"stored top-down", {4, -2, 8}, 8, 256},
+    {"stored top-down, image size 0", {4, -2, 8, 0, true}, 8, 256},
+    {"bit fields with a palette", {4, 2, 16, 2, false, 0, 40, true}, 16, 2},
 };
 
 TEST_F(DibTest, ReadsWellFormedBitmaps)
@@ -72,6 +134,14 @@ TEST_F(DibTest, ReadsWellFormedBitmaps)
         EXPECT_EQ(test.imageSize, dib.ImageSize());
         EXPECT_EQ(test.colorCount, dib.ColorCount());
         EXPECT_EQ(test.colorCount != 0, dib.Palette() != nullptr);
+        int wrongEntries = 0;
+        for (int index = 0; index < test.colorCount; ++index) {
+            PALETTEENTRY entry = {};
+            GetPaletteEntries(dib.Palette(), index, 1, &entry);
+            if (entry.peRed != BYTE(3 * index) || entry.peGreen != BYTE(2 * index) || entry.peBlue != BYTE(index))
+                ++wrongEntries;
+        }
+        EXPECT_EQ(0, wrongEntries);
     }
 }
 
@@ -86,18 +156,6 @@ std::string Cut(const std::string &content, size_t size)
     return content.substr(0, size);
 }
 
-std::string WithHeaderSize(std::string content, DWORD size)
-{
-    content.replace(14, sizeof size, reinterpret_cast<const char *>(&size), sizeof size);
-    return content;
-}
-
-std::string WithPixelOffset(std::string content, DWORD offset)
-{
-    content.replace(10, sizeof offset, reinterpret_cast<const char *>(&offset), sizeof offset);
-    return content;
-}
-
 std::vector<RefusedCase> RefusedCases()
 {
     const std::string good = MakeBitmap({});
@@ -109,15 +167,15 @@ std::vector<RefusedCase> RefusedCases()
         {"header block cut short", Cut(good, 14 + 30), "Read error 1"},
         {"pixel data cut short", Cut(good, pixelOffset + 3), "Read error 1"},
         {"pixel data missing", Cut(good, pixelOffset), "Read error 1"},
-        {"12-byte core header", WithHeaderSize(good, 12), "Invalid bitmap file"},
-        {"124-byte version 5 header", WithHeaderSize(good, 124), "Invalid bitmap file"},
-        {"stored top-down", MakeBitmap({4, -2, 8}), "Invalid bitmap file"},
-        {"stored top-down, image size 0", MakeBitmap({4, -2, 8, 0, true}), "Invalid bitmap file"},
-        {"colour table past the pixel offset", WithPixelOffset(good, 14 + 40 + 16), "Invalid bitmap file"},
-        {"pixel offset inside the file header", WithPixelOffset(good, 10), "Invalid bitmap file"},
+        {"12-byte core header", WithField(good, 14, 12), "Invalid bitmap file"},
+        {"124-byte header, no room left for the colour table", WithField(good, 14, 124), "Invalid bitmap file"},
+        {"colour table past the pixel offset", WithField(good, 10, 14 + 40 + 16), "Invalid bitmap file"},
+        {"pixel offset inside the file header", WithField(good, 10, 10), "Invalid bitmap file"},
         {"more colours than a palette holds", MakeBitmap({4, 2, 24, 300}), "Invalid bitmap file"},
         {"image size field shorter than the rows", MakeBitmap({4, 2, 8, 0, false, 4}), "Invalid bitmap file"},
         {"unknown bit depth", MakeBitmap({4, 2, 7}), "Invalid bitmap file"},
+        {"header block of nearly 4 GiB stated", WithField(good, 10, 0xFFFFFFF0), "Read error 1"},
+        {"image of nearly 4 GiB stated", WithField(good, 34, 0xFFFFFFF0), "Read error 1"},
     };
 }
 
@@ -129,6 +187,8 @@ TEST_F(DibTest, RefusesBrokenFilesWithTheirMessageAndStaysEmpty)
         CDib dib;
         ASSERT_TRUE(Load(dib, MakeBitmap({}))); // something to lose
         EXPECT_FALSE(Load(dib, test.content));
+        // None of these files holds more than a few kilobytes.
+        EXPECT_LT(largestRequest, 1u << 20);
         EXPECT_EQ(std::vector<std::string>{test.message}, shownMessages);
         EXPECT_TRUE(dib.IsEmpty());
         EXPECT_EQ(0u, dib.ImageSize());
@@ -189,18 +249,34 @@ private:
     DWORD *pixels = nullptr;
 };
 
-TEST_F(DibTest, PaintsBottomUpRowsWithTheColourTable)
+struct PaintCase {
+    const char *name;
+    BitmapShape shape;
+    DWORD topLeft, topRight, bottomLeft, bottomRight; // 0xRRGGBB
+};
+
+// 2 x 2, 8 bits: the first row in the file holds indices 0 1, the second
+// 4 5 (bytes count up, rows are 4 bytes long). Colour i is red 3i, green 2i,
+// blue i.
+const PaintCase kPainted[] = {
+    {"bottom-up", {2, 2, 8}, 0x0C0804, 0x0F0A05, 0x000000, 0x030201},
+    {"top-down", {2, -2, 8}, 0x000000, 0x030201, 0x0C0804, 0x0F0A05},
+    {"124-byte header", {2, 2, 8, 0, false, 0, 124}, 0x0C0804, 0x0F0A05, 0x000000, 0x030201},
+};
+
+TEST_F(DibTest, PaintsRowsInTheirOrderWithTheColourTable)
 {
-    // 2 x 2, 8 bits: bottom row indices 0 1, top row indices 4 5 (bytes
-    // count up, rows are 4 bytes long). Colour i is red 3i, green 2i, blue i.
-    CDib dib;
-    ASSERT_TRUE(Load(dib, MakeBitmap({2, 2, 8})));
-    Canvas canvas(2, 2);
-    EXPECT_TRUE(dib.Paint(canvas.Dc(), 0, 0, 2, 2));
-    EXPECT_EQ(0x0C0804u, canvas.Pixel(0, 0));
-    EXPECT_EQ(0x0F0A05u, canvas.Pixel(1, 0));
-    EXPECT_EQ(0x000000u, canvas.Pixel(0, 1));
-    EXPECT_EQ(0x030201u, canvas.Pixel(1, 1));
+    for (const PaintCase &test : kPainted) {
+        SCOPED_TRACE(test.name);
+        CDib dib;
+        ASSERT_TRUE(Load(dib, MakeBitmap(test.shape)));
+        Canvas canvas(2, 2);
+        EXPECT_TRUE(dib.Paint(canvas.Dc(), 0, 0, 2, 2));
+        EXPECT_EQ(test.topLeft, canvas.Pixel(0, 0));
+        EXPECT_EQ(test.topRight, canvas.Pixel(1, 0));
+        EXPECT_EQ(test.bottomLeft, canvas.Pixel(0, 1));
+        EXPECT_EQ(test.bottomRight, canvas.Pixel(1, 1));
+    }
 }
 
 TEST_F(DibTest, PaintStretchesIntoTheRectangle)

@@ -13,23 +13,28 @@ def _file(header_and_colours, pixels):
     return file_header + header_and_colours + pixels
 
 
-def _info(width, height, bits, image_size, colours_used):
-    return struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, image_size, 2835, 2835,
-                       colours_used, 0)
+def _info(width, height, bits, image_size, colours_used, header_size=40):
+    """An information header; the longer ones (108, 124 bytes) keep their extra fields 0."""
+    fields = struct.pack("<IiiHHIIiiII", header_size, width, height, 1, bits, 0, image_size, 2835, 2835,
+                         colours_used, 0)
+    return fields.ljust(header_size, b"\0")
 
 
 def _row_bytes(width, bits):
     return (width * bits + 31) // 32 * 4
 
 
-def solid_8_bit(colour, width=PANEL_WIDTH, height=PANEL_HEIGHT):
+def solid_8_bit(colour, width=PANEL_WIDTH, height=PANEL_HEIGHT, header_size=40, state_size=False):
     """A 256-colour bitmap filled with colour (red, green, blue): palette entry 1.
-    Its image size field is 0, so the reader works the size out itself."""
+    A negative height stores the rows top-down. Unless state_size, the image
+    size field is 0, so the reader works the size out itself."""
     red, green, blue = colour
     palette = bytes(4) + bytes((blue, green, red, 0)) + bytes(4 * 254)
     pixels = bytes([1]) * width
     row = pixels + bytes(_row_bytes(width, 8) - width)
-    return _file(_info(width, height, 8, 0, 0) + palette, row * height)
+    image = row * abs(height)
+    info = _info(width, height, 8, len(image) if state_size else 0, 0, header_size)
+    return _file(info + palette, image)
 
 
 def solid_24_bit(colour, width=PANEL_WIDTH, height=PANEL_HEIGHT):
