@@ -16,6 +16,9 @@ from harness.wizard import WizardProcess
 
 class WizardCase(unittest.TestCase):
     maxDiff = None
+    # Where the case's server listens when something else takes the address
+    # that vok.exe was built for; None: the server takes it.
+    server_port = None
 
     def setUp(self):
         self.folder = settings.work_folder() / "cases" / self.id()
@@ -27,7 +30,7 @@ class WizardCase(unittest.TestCase):
         self.prefix = WinePrefix.fresh(self.folder / "prefix", self.display)
         self.wizard = None
         self.addCleanup(self.stop_wine)
-        self.server = FtpServer(self.folder / "server")
+        self.server = FtpServer(self.folder / "server", self.server_port)
         self.addCleanup(self.server.stop)
         self.robot = Robot(self.prefix)
 

@@ -8,9 +8,11 @@ from harness import settings
 
 
 class FtpServer:
-    def __init__(self, state_dir):
+    def __init__(self, state_dir, port=None):
+        """port: where the server listens; by default the address that
+        vok.exe was built for."""
         self.state_dir = Path(state_dir)
-        self.port = settings.ftp_port()
+        self.port = port or settings.ftp_port()
 
     @property
     def home(self):

@@ -1,0 +1,31 @@
+"""tests/servers/fault-proxy.py between the wizard and the case's server:
+it takes the address that vok.exe was built for, relays to the server on a
+port of its own, and injects one fault (see the proxy for the faults)."""
+import subprocess
+from pathlib import Path
+
+from harness import settings
+
+
+class FaultProxy:
+    def __init__(self, state_dir, server_port):
+        self.state_dir = Path(state_dir)
+        self.port = settings.ftp_port()
+        self.server_port = server_port
+
+    def start(self, fault, only_file=None, after_bytes=None):
+        """Starts the proxy, in place of one that runs already. only_file:
+        the data faults hit only the RETR of this name; after_bytes: where a
+        data connection is cut."""
+        options = ["--fault", fault]
+        if only_file is not None:
+            options += ["--file", only_file]
+        if after_bytes is not None:
+            options += ["--after-bytes", str(after_bytes)]
+        script = settings.ftp_server_scripts() / "start-fault-proxy"
+        subprocess.run([str(script), str(self.state_dir), str(self.port), str(self.server_port),
+                        *options], stdin=subprocess.DEVNULL, check=True, timeout=60)
+
+    def stop(self):
+        script = settings.ftp_server_scripts() / "stop-ftp-server"
+        subprocess.run([str(script), str(self.state_dir)], check=True, timeout=60)

@@ -1,0 +1,54 @@
+"""A product's download cut off in the middle of its data connection, by
+tests/servers/fault-proxy.py standing between the wizard and the server: the
+run ends without a message and leaves the partial file, which the next run
+completes."""
+import unittest
+
+from harness.catalogue import Catalogue, installer_bytes
+from harness.fault_proxy import FaultProxy
+from test_download import DownloadCase
+
+# Larger than the server can have handed to its system when the cut comes,
+# so that it is still sending and answers the cut with 426, not 226.
+INSTALLER = installer_bytes(8_000_000)
+CUT_AFTER = 300_000
+# The proxy takes the address that vok.exe was built for; the server this one.
+SERVER_PORT = 2189
+
+
+class CutDataConnection(DownloadCase):
+    server_port = SERVER_PORT
+
+    def setUp(self):
+        super().setUp()
+        self.proxy = FaultProxy(self.folder / "proxy", SERVER_PORT)
+        self.addCleanup(self.proxy.stop)
+
+    def test_a_cut_product_ends_the_run_silently_and_the_next_run_completes_it(self):
+        catalogue = Catalogue().product(0, "Cut Suite", "http://example.com/cut",
+                                        installer=INSTALLER)
+        self.start_server(catalogue)
+        # Only the product's transfer is cut; the file list arrives whole.
+        self.proxy.start("data-reset", only_file=Catalogue.installer_name(0),
+                         after_bytes=CUT_AFTER)
+        self.run_to_download(ticks=(0,))
+        self.assertIsNone(self.robot.message_within(seconds=3))
+        self.assert_wizard_ends()
+        partial = self.working_file("components", "product0.part").read_bytes()
+        self.assertTrue(0 < len(partial) <= CUT_AFTER, len(partial))
+        self.assertEqual(partial, INSTALLER[:len(partial)])
+        self.assertFalse(self.working_file("downloads", "product0.exe").exists())
+
+        # The next run, through a proxy that relays faithfully.
+        self.stop_wine()
+        self.prefix.keep_server_running()
+        self.proxy.start("none")
+        self.run_to_download(ticks=(0,))
+        self.wait_finish_page()
+        self.assertIn(f"REST {len(partial)}", self.server.commands())
+        self.assert_installed("product0.exe", INSTALLER)
+        self.assertFalse(self.working_file("components", "product0.part").exists())
+
+
+if __name__ == "__main__":
+    unittest.main()
