@@ -10,7 +10,7 @@ namespace {
 using namespace datetime;
 
 // The caller's buffer; the longest text, style 2, has 39 characters.
-constexpr size_t kTextSize = 40;
+constexpr size_t kTimeDateTextSize = 40;
 
 // Every style is a day name, a date and a clock time, each optional.
 enum class DayPart { kNone, kFull, kAbbreviated };
@@ -54,18 +54,18 @@ unsigned TwoDigitYear(unsigned yearField)
     return yearField < 10 ? yearField + 90 : yearField - 10;
 }
 
-// Appends to a text that never grows past kTextSize.
+// Appends to a text that never grows past kTimeDateTextSize.
 class TextBuilder {
 public:
     explicit TextBuilder(char *out) : out_(out), length_(0) { out_[0] = '\0'; }
 
     void Append(const char *format, ...) __attribute__((format(printf, 2, 3)))
     {
-        if (length_ >= kTextSize - 1)
+        if (length_ >= kTimeDateTextSize - 1)
             return;
         va_list args;
         va_start(args, format);
-        const int written = vsnprintf(out_ + length_, kTextSize - length_, format, args);
+        const int written = vsnprintf(out_ + length_, kTimeDateTextSize - length_, format, args);
         va_end(args);
         if (written > 0)
             length_ += static_cast<size_t>(written);

@@ -4,6 +4,7 @@
 
 #include "params/parm_state.h"
 #include "params/token_reader.h"
+#include "sapi/bounded_copy.h"
 
 #include <string.h>
 
@@ -67,6 +68,6 @@ int SAPIPreviewNextKeyword(FILE *file, char *name)
         return 0;
     }
     token[strlen(token) - 1] = '\0';
-    CopyParmText(name, token);
+    CopyBoundedText(name, kParmTextSize, token);
     return 1;
 }

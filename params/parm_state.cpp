@@ -54,11 +54,5 @@ bool ParmLineIsSkipped()
     return ParmLine[0] == '\0' || IsParmCommentMarker(ParmLine[0]);
 }
 
-void CopyParmText(char *dest, const char *text)
-{
-    const size_t length = strnlen(text, kParmTextMax);
-    memcpy(dest, text, length);
-    dest[length] = '\0';
-}
 
 } // namespace params

@@ -26,9 +26,6 @@ bool ReadParmLine(FILE *file);
 // Empty lines and comment lines carry neither keywords nor values.
 bool ParmLineIsSkipped();
 
-// Copies text into a caller's kParmTextSize buffer, cut to fit.
-void CopyParmText(char *dest, const char *text);
-
 } // namespace params
 
 #endif

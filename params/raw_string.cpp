@@ -1,6 +1,7 @@
 #include "sapi/sapi.h"
 
 #include "params/parm_state.h"
+#include "sapi/bounded_copy.h"
 
 #include <string.h>
 
@@ -10,6 +11,6 @@ using namespace params;
 // included; reads no further line.
 void SAPIGetRawString(char *out)
 {
-    CopyParmText(out, ParmLine + ParmCursor);
+    CopyBoundedText(out, kParmTextSize, ParmLine + ParmCursor);
     ParmCursor = static_cast<uint16_t>(strlen(ParmLine));
 }

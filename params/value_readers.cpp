@@ -4,6 +4,7 @@
 
 #include "params/parm_state.h"
 #include "params/token_reader.h"
+#include "sapi/bounded_copy.h"
 
 #include <limits.h>
 #include <stdlib.h>
@@ -44,7 +45,7 @@ void ConvertDouble(const char *token, void *slot)
 
 void ConvertString(const char *token, void *slot)
 {
-    CopyParmText(static_cast<char *>(slot), token);
+    CopyBoundedText(static_cast<char *>(slot), kParmTextSize, token);
 }
 
 // Indexed by the PARM_* type codes.

@@ -55,6 +55,8 @@ FILE *OpenFileList(const char *path)
 
 bool ReadBitmapName(FILE *fileList, int n, char *name)
 {
+    if (n < 0 || static_cast<unsigned>(n) >= kMaxBitmaps)
+        return false;
     char key[32];
     snprintf(key, sizeof key, "BITMAP%d", n);
     return ReadKey(fileList, key, name) == KeyValue::kRead;

@@ -12,7 +12,8 @@
 FILE *OpenFileList(const char *path);
 
 // The name of bitmap number n into name (256 chars); false when "BITMAP<n>"
-// is absent or has no readable value, which ends the list of bitmaps.
+// is absent or has no readable value, or n is kMaxBitmaps or more, which
+// ends the list of bitmaps.
 bool ReadBitmapName(FILE *fileList, int n, char *name);
 
 // The first value of "PRODUCT<product><suffix>", such as PRODUCT2FILENAME,

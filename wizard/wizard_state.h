@@ -9,6 +9,10 @@
 const unsigned kWizardTextSize = 256;
 // One selection flag per product: the file list names at most this many.
 const unsigned kMaxProducts = 256;
+// Panel bitmaps read from the file list, at most: a key looked up behind the
+// file's position costs a read of the whole file, so an unbounded list of
+// keys in reverse order would take time in the square of its length.
+const unsigned kMaxBitmaps = 256;
 
 // How the e-mail address was accepted (emailSource).
 const int kEmailFromList = 0;      // it matched one of emailCandidates

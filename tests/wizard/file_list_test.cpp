@@ -54,6 +54,18 @@ TEST_F(FileListTest, BitmapsEndAtTheFirstGap)
     EXPECT_TRUE(BitmapNames(file).empty());
 }
 
+// Thousands of keys in reverse order: each lookup reads the whole file, so
+// the list stops at its bound rather than taking time in the square.
+TEST_F(FileListTest, BitmapsStopAtTheirBound)
+{
+    std::string text;
+    for (int n = 3000; n >= 0; --n)
+        text += "BITMAP" + std::to_string(n) + ": b" + std::to_string(n) + ".bmp\r\n";
+    const std::vector<std::string> names = BitmapNames(Open(text));
+    ASSERT_EQ(kMaxBitmaps, names.size());
+    EXPECT_EQ("b" + std::to_string(kMaxBitmaps - 1) + ".bmp", names.back());
+}
+
 TEST_F(FileListTest, SampleCatalogueGivesThreeBitmapsAndTwoProducts)
 {
     FILE *file = Open("! product evaluations on offer\r\n"
