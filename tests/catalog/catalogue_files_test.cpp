@@ -1,0 +1,143 @@
+// Check with --files, and build: the catalogue against the files in its folder.
+#include "tests/catalog/scratch_folder.h"
+#include "tests/wizard/bitmap_files.h"
+#include "tools/catalog/catalogue_build.h"
+#include "tools/catalog/catalogue_check.h"
+#include "wizard/file_list.h"
+#include "wizard/wizard_state.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string PanelBitmap(uint16_t bits = 8, int32_t width = 150)
+{
+    BitmapShape shape;
+    shape.width = width;
+    shape.height = 300;
+    shape.bitsPerPixel = bits;
+    return MakeBitmap(shape);
+}
+
+std::vector<std::string> Messages(const Findings &findings)
+{
+    std::vector<std::string> messages;
+    for (const Finding &finding : findings.All())
+        messages.push_back(finding.key + ": " + finding.message);
+    return messages;
+}
+
+TEST(CatalogueFolder, InstallersAndPanelsAreCheckedAgainstTheFolder)
+{
+    ScratchFolder folder("files");
+    folder.Write("good.bmp", PanelBitmap());
+    folder.Write("deep.bmp", PanelBitmap(24));
+    folder.Write("narrow.bmp", PanelBitmap(8, 100));
+    folder.Write("cut.bmp", PanelBitmap().substr(0, 2000));
+    folder.Write("empty.bmp", "");
+    folder.Write("text.bmp", "not a bitmap at all");
+    folder.Write("a.exe", std::string(100, 'a'));
+    folder.Write("b.exe", std::string(50, 'b'));
+    const std::string catalogue = folder.Write(
+        "files.vok", "BITMAP0: good.bmp\nBITMAP1: deep.bmp\nBITMAP2: narrow.bmp\nBITMAP3: cut.bmp\n"
+                     "BITMAP4: empty.bmp\nBITMAP5: text.bmp\nBITMAP6: gone.bmp\n"
+                     "PRODUCT0ID: \"A\"\nPRODUCT0URL: \"u\"\nPRODUCT0FILENAME: a.exe\nPRODUCT0TEMPNAME: a.part\n"
+                     "PRODUCT0FILESIZE: 100\nPRODUCT1ID: \"B\"\nPRODUCT1URL: \"v\"\nPRODUCT1FILENAME: b.exe\n"
+                     "PRODUCT1TEMPNAME: b.part\nPRODUCT1FILESIZE: 60\nPRODUCT2ID: \"C\"\nPRODUCT2URL: \"w\"\n"
+                     "PRODUCT2FILENAME: c.exe\nPRODUCT2TEMPNAME: c.part\nPRODUCT2FILESIZE: 1\n");
+    Findings findings;
+    std::string view;
+    ASSERT_TRUE(CheckCatalogue(catalogue, folder.Path(), findings, view));
+    const std::vector<std::string> expected = {
+        "BITMAP1: \"deep.bmp\" is 150 x 300 pixels of 24 bits, not an 8-bit panel of 150 x 300",
+        "BITMAP2: \"narrow.bmp\" is 100 x 300 pixels of 8 bits, not an 8-bit panel of 150 x 300",
+        "BITMAP3: \"cut.bmp\" is cut short in its pixels, the wizard cannot read it",
+        "BITMAP4: \"empty.bmp\" is empty, the wizard skips it",
+        "BITMAP5: \"text.bmp\" is not a bitmap file, the wizard cannot read it",
+        "BITMAP6: \"gone.bmp\" is not in " + folder.Path() + ", the wizard skips it",
+        "PRODUCT1FILESIZE: 60, but \"b.exe\" has 50 bytes",
+        "PRODUCT2FILENAME: \"c.exe\" is not in " + folder.Path(),
+    };
+    EXPECT_EQ(expected, Messages(findings));
+}
+
+// The value of a key as the wizard reads it back.
+std::string ReadBack(const std::string &catalogue, int product, const char *suffix)
+{
+    FILE *file = OpenFileList(catalogue.c_str());
+    if (file == nullptr)
+        return "(no catalogue)";
+    char value[kWizardTextSize] = "";
+    EXPECT_TRUE(ReadProductKey(file, product, suffix, value)) << product << suffix;
+    fclose(file);
+    return value;
+}
+
+TEST(CatalogueBuild, ValuesWithEveryMarkRoundTripAndPassTheCheck)
+{
+    ScratchFolder folder("build");
+    const std::vector<std::vector<std::string>> products = {
+        {"Sample Terminal 4.2 #1", "http://example.com/a,b;c#top!x", "Sample Setup.exe"},
+        {"\"Quoted\" Mail@Work: *new*", "http://user@example.com/", "mail.exe"},
+    };
+    folder.Write("products.txt", "# the vendor's products\r\n\r\n" + products[0][0] + " | " + products[0][1] +
+                                     " | " + products[0][2] + "\r\n" + products[1][0] + "|" + products[1][1] +
+                                     "|" + products[1][2] + "\r\n");
+    folder.Write("panel.bmp", PanelBitmap());
+    folder.Write("Sample Setup.exe", "MZ one");
+    folder.Write("mail.exe", "MZ other");
+    FILE *report = tmpfile();
+    EXPECT_EQ(kCheckClean, RunBuild(folder.Path(), "", report));
+    fclose(report);
+
+    const std::string catalogue = folder.PathOf("files.vok");
+    FILE *file = OpenFileList(catalogue.c_str());
+    ASSERT_NE(nullptr, file);
+    StringList ids, urls;
+    ASSERT_EQ(ProductListResult::kComplete, ReadProducts(file, ids, urls));
+    fclose(file);
+    ASSERT_EQ(2u, ids.Count());
+    for (unsigned n = 0; n < 2; ++n) {
+        EXPECT_EQ(products[n][0], ids.ItemAt(n)->text);
+        EXPECT_EQ(products[n][1], urls.ItemAt(n)->text);
+        EXPECT_EQ(products[n][2], ReadBack(catalogue, n, "FILENAME"));
+    }
+    EXPECT_EQ("6", ReadBack(catalogue, 0, "FILESIZE"));
+    // Named after the installer and its content: a new build never resumes an old partial file.
+    const std::string firstTemp = ReadBack(catalogue, 0, "TEMPNAME");
+    EXPECT_EQ(0u, firstTemp.find("Sample Setup-"));
+    folder.Write("Sample Setup.exe", "MZ one, rebuilt");
+    report = tmpfile();
+    EXPECT_EQ(kCheckClean, RunBuild(folder.Path(), folder.PathOf("again.vok"), report));
+    fclose(report);
+    EXPECT_NE(firstTemp, ReadBack(folder.PathOf("again.vok"), 0, "TEMPNAME"));
+}
+
+TEST(CatalogueBuild, DescriptionErrorsAreReportedByLineAndNothingIsWritten)
+{
+    ScratchFolder folder("build-errors");
+    folder.Write("products.txt", "Alpha | http://a\nBeta | http://b | beta.exe\nGamma | http://c | ../c.exe\n");
+    FILE *report = tmpfile();
+    EXPECT_EQ(kCheckFindings, RunBuild(folder.Path(), "", report));
+    rewind(report);
+    char line[256];
+    std::vector<std::string> lines;
+    while (fgets(line, sizeof line, report) != nullptr)
+        lines.push_back(line);
+    fclose(report);
+    const std::string description = folder.PathOf("products.txt");
+    const std::vector<std::string> expected = {
+        description + ":1: expected: display name | web address | installer file\n",
+        description + ":2: \"beta.exe\" is no file of " + folder.Path() + "\n",
+        description + ":3: \"../c.exe\" is no file of " + folder.Path() + "\n",
+    };
+    EXPECT_EQ(expected, lines);
+    EXPECT_FALSE(std::filesystem::exists(folder.PathOf("files.vok")));
+    EXPECT_EQ(kCheckUnreadable, RunBuild(folder.PathOf("no such folder"), "", stdout));
+}
+
+} // namespace

@@ -1,0 +1,95 @@
+#include "tools/catalog/catalogue_build.h"
+
+#include "tools/catalog/catalogue_check.h"
+#include "tools/catalog/catalogue_writer.h"
+#include "tools/catalog/product_description.h"
+#include "tools/catalog/temporary_name.h"
+#include "tools/common/text_lines.h"
+#include "wizard/file_list.h"
+
+#include <algorithm>
+#include <ctype.h>
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool IsBitmapName(const fs::path &path)
+{
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](char c) { return static_cast<char>(tolower(static_cast<unsigned char>(c))); });
+    return extension == ".bmp";
+}
+
+// Every .bmp file of the folder, by name.
+std::vector<std::string> PanelBitmaps(const fs::path &folder)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
+        if (entry->is_regular_file(error) && IsBitmapName(entry->path()))
+            names.push_back(entry->path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The product of an entry, with the size and temporary name of its installer.
+bool DescribeInstaller(const fs::path &folder, const ProductEntry &entry, CatalogueProduct &product,
+                       Findings &errors)
+{
+    const fs::path path = folder / entry.file;
+    std::error_code error;
+    if (!IsSafeFileName(entry.file.c_str()) || !fs::is_regular_file(path, error)) {
+        errors.Add(entry.line, "", Quoted(entry.file) + " is no file of " + folder.string());
+        return false;
+    }
+    product = {entry.name, entry.url, entry.file, "", fs::file_size(path, error)};
+    if (error || !TemporaryName(path.string(), entry.file, product.tempName)) {
+        errors.Add(entry.line, "", Quoted(entry.file) + " cannot be read");
+        return false;
+    }
+    return true;
+}
+
+bool WriteText(const std::string &path, const std::string &text)
+{
+    // Text mode: the platform's own line ends, which an FTP text transfer expects.
+    FILE *file = fopen(path.c_str(), "w");
+    if (file == nullptr)
+        return false;
+    const bool written = fwrite(text.data(), 1, text.size(), file) == text.size();
+    return fclose(file) == 0 && written;
+}
+
+} // namespace
+
+int RunBuild(const std::string &folder, const std::string &out, FILE *report)
+{
+    const fs::path description = fs::path(folder) / kProductDescriptionName;
+    std::vector<std::string> lines;
+    if (!ReadTextLines(description.string(), lines)) {
+        fprintf(stderr, "vok-catalog: cannot read %s\n", description.string().c_str());
+        return kCheckUnreadable;
+    }
+    Findings errors;
+    std::vector<CatalogueProduct> products;
+    for (const ProductEntry &entry : ParseProductDescription(lines, errors)) {
+        CatalogueProduct product;
+        if (DescribeInstaller(folder, entry, product, errors))
+            products.push_back(product);
+    }
+    if (!errors.Empty()) {
+        errors.Print(report, description.string());
+        return kCheckFindings;
+    }
+    const std::string catalogue = out.empty() ? (fs::path(folder) / "files.vok").string() : out;
+    if (!WriteText(catalogue, CatalogueText(PanelBitmaps(folder), products))) {
+        fprintf(stderr, "vok-catalog: cannot write %s\n", catalogue.c_str());
+        return kCheckUnreadable;
+    }
+    return RunCheck(catalogue, folder, report);
+}

@@ -1,0 +1,56 @@
+#include "tools/catalog/catalogue_checks.h"
+#include "tools/catalog/value_checks.h"
+
+#include <ctype.h>
+#include <map>
+
+namespace {
+
+// Windows takes file names in any letter case for the same file.
+std::string FoldedCase(std::string name)
+{
+    for (char &c : name)
+        c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    return name;
+}
+
+void CheckPresent(const ProductReads &product, const KeyRead &read, Findings &findings)
+{
+    const std::string fails = ", the download of " + Quoted(product.id.value) + " fails";
+    if (read.outcome == KeyOutcome::kAbsent)
+        findings.Add(LineOf(product.id), read.key, "missing" + fails);
+    else if (read.outcome == KeyOutcome::kUnreadable)
+        findings.Add(LineOf(read), read.key, "no value" + fails);
+}
+
+void CheckSize(const KeyRead &size, Findings &findings)
+{
+    long long count;
+    if (size.outcome == KeyOutcome::kRead && !IsByteCount(size.value, count))
+        findings.Add(LineOf(size), size.key,
+                     Quoted(size.value) + " is no size in bytes (digits only, from 1 to 2147483647)");
+}
+
+} // namespace
+
+void CheckProductFiles(const CatalogueReading &reading, Findings &findings)
+{
+    // Two products with one temporary name resume each other's partial file.
+    std::map<std::string, const KeyRead *> firstWithTempName;
+    for (const ProductReads &product : reading.products) {
+        for (const KeyRead *read : {&product.fileName, &product.tempName, &product.fileSize}) {
+            CheckPresent(product, *read, findings);
+            CheckValueText(*read, read == &product.fileSize ? "size" : "file name", ValueKind::kWord, findings);
+        }
+        CheckPlainFileName(product.fileName, "the download fails", findings);
+        CheckPlainFileName(product.tempName, "the download fails", findings);
+        CheckSize(product.fileSize, findings);
+        if (product.tempName.outcome != KeyOutcome::kRead)
+            continue;
+        const auto first = firstWithTempName.emplace(FoldedCase(product.tempName.value), &product.tempName);
+        if (!first.second)
+            findings.Add(LineOf(product.tempName), product.tempName.key,
+                         Quoted(product.tempName.value) + " is also the temporary name of " +
+                             KeyAndLine(*first.first->second) + ", the two downloads share one partial file");
+    }
+}
