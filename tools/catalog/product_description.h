@@ -19,7 +19,7 @@ struct ProductEntry {
     std::string file; // in the same folder
 };
 
-// The entries of the description's lines; a line that is not one goes to errors.
+// The entries of the product list's lines; a line that is not one goes to errors.
 std::vector<ProductEntry> ParseProductDescription(const std::vector<std::string> &lines, Findings &errors);
 
 #endif
