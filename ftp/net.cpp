@@ -75,6 +75,17 @@ bool WaitReady(Socket socket, int seconds, bool forWriting)
     return ready > 0;
 }
 
+// What a failed send or receive returns: kWouldBlock when a socket that does
+// not block had nothing to give or no room, else -1.
+int LastFailure()
+{
+#ifdef _WIN32
+    return WSAGetLastError() == WSAEWOULDBLOCK ? kWouldBlock : -1;
+#else
+    return errno == EAGAIN || errno == EWOULDBLOCK ? kWouldBlock : -1;
+#endif
+}
+
 } // namespace
 
 bool ResolveHost(const char *name, uint32_t *address)
@@ -142,19 +153,13 @@ int Send(Socket socket, const char *data, int length)
     const int flags = 0;
 #endif
     const int sent = static_cast<int>(send(ToNative(socket), data, length, flags));
-    return sent < 0 ? -1 : sent;
+    return sent >= 0 ? sent : LastFailure();
 }
 
 int Receive(Socket socket, char *buffer, int length)
 {
     const int received = static_cast<int>(recv(ToNative(socket), buffer, length, 0));
-    if (received >= 0)
-        return received;
-#ifdef _WIN32
-    return WSAGetLastError() == WSAEWOULDBLOCK ? kWouldBlock : -1;
-#else
-    return errno == EAGAIN || errno == EWOULDBLOCK ? kWouldBlock : -1;
-#endif
+    return received >= 0 ? received : LastFailure();
 }
 
 bool SetNonBlocking(Socket socket)

@@ -25,7 +25,8 @@ Socket Accept(Socket listening);
 // Closes a socket that is open and sets it to kNoSocket.
 void Close(Socket &socket);
 
-// Receives return at once, kWouldBlock when nothing has arrived yet.
+// Sends and receives return at once, kWouldBlock when nothing has arrived
+// yet or there is no room to send.
 bool SetNonBlocking(Socket socket);
 // Asks for a receive buffer of the given size (the system may give less).
 void SetReceiveBuffer(Socket socket, int bytes);

@@ -28,8 +28,9 @@ const int kSendBlockFailed = -803;
 
 // Uploads read the local file in blocks of this size.
 const int kUploadBlockSize = 4096;
-// Downloads buffer this much before writing to the disk.
-const int kWriteBufferSize = 64 * 1024;
+// Files are read and written through a buffer of this size, in large pieces
+// (a stream's own buffer is a few KiB).
+const int kStreamBufferSize = 64 * 1024;
 
 // The file name and extension of a local path, for the status texts.
 const char *FileTitle(const char *path)
@@ -85,6 +86,16 @@ int ReceiveInto(FtpSession *session, FILE *file, const char *title, FtpStatusCal
     }
 }
 
+// Gives the stream a buffer of kStreamBufferSize: the buffer to free after
+// closing the stream, or null when the stream keeps its own.
+char *UseLargeBuffer(FILE *file)
+{
+    char *buffer = static_cast<char *>(malloc(kStreamBufferSize));
+    if (buffer != NULL)
+        setvbuf(file, buffer, _IOFBF, kStreamBufferSize);
+    return buffer;
+}
+
 int FtpReceiveFile(FtpSession *session, const char *localPath, const char *mode,
                    FtpStatusCallback callback)
 {
@@ -93,17 +104,33 @@ int FtpReceiveFile(FtpSession *session, const char *localPath, const char *mode,
     FILE *file = fopen(localPath, mode);
     if (file == NULL)
         return kReceiveFileNotOpened;
-    // Blocks reach the disk in writes of many blocks each (a stream's own
-    // buffer is a few KiB); without that buffer, in one write each.
-    char *writeBuffer = static_cast<char *>(malloc(kWriteBufferSize));
-    if (writeBuffer != NULL)
-        setvbuf(file, writeBuffer, _IOFBF, kWriteBufferSize);
-    else
-        setvbuf(file, NULL, _IONBF, 0);
+    char *writeBuffer = UseLargeBuffer(file);
     const int result = ReceiveInto(session, file, FileTitle(localPath), callback);
     const bool closed = fclose(file) == 0;
     free(writeBuffer);
     return closed || result < 0 ? result : kReceiveWriteShort;
+}
+
+// Sends a whole block. A socket that does not block is waited on only when
+// the system takes nothing more.
+int SendBlock(FtpSession *session, const char *data, int length, bool nonBlocking)
+{
+    if (!nonBlocking) {
+        const int sent = FtpSendAll(session->dataSocket, data, length);
+        return sent == kSendTimedOut ? kSendBlockTimedOut : sent == kSendFailed ? kSendBlockFailed : 0;
+    }
+    while (length > 0) {
+        const int sent = net::Send(session->dataSocket, data, length);
+        if (sent == net::kWouldBlock && !FtpWaitWritable(session->dataSocket))
+            return kSendBlockTimedOut;
+        if (sent == net::kWouldBlock)
+            continue;
+        if (sent <= 0)
+            return kSendBlockFailed;
+        data += sent;
+        length -= sent;
+    }
+    return 0;
 }
 
 // Sends the open local file; the caller closes it.
@@ -111,6 +138,7 @@ int FtpSendFile(FtpSession *session, FILE *file, const char *title, FtpStatusCal
 {
     if (!FtpAcceptDataConnection(session))
         return kSendNotAccepted;
+    const bool nonBlocking = net::SetNonBlocking(session->dataSocket);
     int total = 0;
     for (;;) {
         const size_t read = fread(session->reply, 1, kUploadBlockSize, file);
@@ -118,13 +146,10 @@ int FtpSendFile(FtpSession *session, FILE *file, const char *title, FtpStatusCal
             FtpReport(callback, "%s: %d bytes stored", title, total);
             return total;
         }
-        int failure = 0;
-        const int sent = FtpSendAll(session->dataSocket, session->reply, static_cast<int>(read));
-        if (sent == kSendTimedOut)
-            failure = kSendBlockTimedOut;
-        else if (sent == kSendFailed || static_cast<int>(read) > INT_MAX - total)
+        int failure = SendBlock(session, session->reply, static_cast<int>(read), nonBlocking);
+        if (failure == 0 && static_cast<int>(read) > INT_MAX - total)
             failure = kSendBlockFailed;
-        else {
+        else if (failure == 0) {
             total += static_cast<int>(read);
             if (FtpReport(callback, "%s: %d bytes stored", title, total) != 0)
                 failure = kStopped;
@@ -183,6 +208,7 @@ int RunTransfer(FtpSession *session, Transfer transfer, const char *remoteName,
     FILE *upload = NULL;
     if (transfer == Transfer::kUpload && (upload = fopen(localPath, "rb")) == NULL)
         return kSendFileNotOpened;
+    char *readBuffer = upload != NULL ? UseLargeBuffer(upload) : NULL;
     const int opened = OpenTransfer(session, transfer, remoteName, localPath, binary);
     int result = opened;
     if (opened == 0 && upload != NULL)
@@ -192,6 +218,7 @@ int RunTransfer(FtpSession *session, Transfer transfer, const char *remoteName,
                                 callback);
     if (upload != NULL)
         fclose(upload);
+    free(readBuffer);
     FtpCloseDataConnection(session);
     if (opened != 0 || result < 0)
         return result;
