@@ -1,7 +1,6 @@
 """The download run: the record uploaded, the selected products fetched into
 the downloads folder (fresh, resumed, or found there already), the progress
 shown while a product arrives, and how a run ends when it cannot go on."""
-import time
 import unittest
 
 from harness import wizard
@@ -40,16 +39,6 @@ class DownloadCase(WizardCase):
 
     def retrieved(self):
         return [line for line in self.server.commands() if line.startswith("RETR ")]
-
-    def wait_partial_file(self, name, timeout=20):
-        """The size of a partial download once its first bytes are there."""
-        deadline = time.monotonic() + timeout
-        path = self.working_file("components", name)
-        while time.monotonic() < deadline:
-            if path.exists() and path.stat().st_size > 0:
-                return path.stat().st_size
-            time.sleep(0.1)
-        self.fail(f"{name} did not start arriving")
 
 
 class WholeRun(DownloadCase):

@@ -4,6 +4,7 @@ the wizard; all of it stopped again when the case ends, passed or failed.
 Each case keeps its folder (logs, prefix, server home) under the work folder
 until its next run."""
 import shutil
+import time
 import unittest
 
 from harness import settings, wizard
@@ -74,6 +75,16 @@ class WizardCase(unittest.TestCase):
     def begin_to_download_page(self):
         self.begin_to_ready_page()
         self.robot.click(wizard.READY_DOWNLOAD)
+
+    def wait_partial_file(self, name, timeout=30):
+        """The size of a partial download once its first bytes are there."""
+        deadline = time.monotonic() + timeout
+        path = self.working_file("components", name)
+        while time.monotonic() < deadline:
+            if path.exists() and path.stat().st_size > 0:
+                return path.stat().st_size
+            time.sleep(0.1)
+        self.fail(f"{name} did not start arriving")
 
     # Assertions.
 
