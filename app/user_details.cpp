@@ -21,6 +21,18 @@ void ResetUserDetails()
         field[0] = '\0';
 }
 
+// An owner stored as REG_EXPAND_SZ names variables ("%USERNAME%") to be
+// replaced. An expansion longer than the name's buffer gives no name at all:
+// a name cut somewhere inside a variable's text would be prefilled wrong, and
+// an empty box asks the user for it.
+void ExpandOwner(const char *value, char *userName)
+{
+    char expanded[kWizardTextSize];
+    const DWORD needed = ExpandEnvironmentStringsA(value, expanded, sizeof expanded);
+    if (needed != 0 && needed <= sizeof expanded)
+        CopyBoundedText(userName, kWizardTextSize, expanded);
+}
+
 // Empty when the system keeps no owner where this version of Windows does.
 void ReadRegisteredOwner(char *userName)
 {
@@ -33,10 +45,12 @@ void ReadRegisteredOwner(char *userName)
     // One byte kept back for a NUL that the registry need not have stored.
     DWORD size = sizeof value - 1;
     if (RegQueryValueExA(key, "RegisteredOwner", nullptr, &type, reinterpret_cast<BYTE *>(value), &size) ==
-            ERROR_SUCCESS &&
-        type == REG_SZ) {
+        ERROR_SUCCESS) {
         value[size] = '\0';
-        CopyBoundedText(userName, kWizardTextSize, value);
+        if (type == REG_SZ)
+            CopyBoundedText(userName, kWizardTextSize, value);
+        else if (type == REG_EXPAND_SZ)
+            ExpandOwner(value, userName);
     }
     RegCloseKey(key);
 }

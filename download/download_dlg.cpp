@@ -48,6 +48,7 @@ void CDownloadDlg::DoDataExchange()
 BOOL CDownloadDlg::OnInitDialog()
 {
     CWizardPage::OnInitDialog();
+    unreadableBitmaps.assign(wizardState.bitmapNames.Count(), false);
     bitmapIndex = 0;
     LoadPanelBitmap();
     tickCount = 0;
@@ -69,12 +70,20 @@ bool CDownloadDlg::OnCommand(int id)
     return true;
 }
 
-// During the run the page ends once the transfer has noticed the request and
-// the run has set its result; before or without a run it leaves the wizard.
+// During the run the page ends when the run returns, once the transfer has
+// noticed the request; before the run, or after a failed connection, at once.
 void CDownloadDlg::OnStop()
 {
     downloadProgress.stopRequested = 1;
-    OnOK();
+    if (!runUnderWay)
+        OnOK();
+}
+
+// Closing the page is Stop: a run must not go on behind a page that is gone,
+// with the welcome dialog usable again beneath it.
+void CDownloadDlg::OnCancel()
+{
+    OnStop();
 }
 
 void CDownloadDlg::LoadPanelBitmap()
@@ -90,7 +99,22 @@ void CDownloadDlg::LoadPanelBitmap()
     // A file that does not open fails in LoadFromFile, with its message.
     CFile file;
     file.Open(path, CFile::modeRead);
-    panelBitmap.LoadFromFile(file);
+    // Marked before the load: ticks handled under the load's message must
+    // not turn back to this bitmap and stack a second box.
+    const int loading = bitmapIndex;
+    unreadableBitmaps[loading] = true;
+    unreadableBitmaps[loading] = !panelBitmap.LoadFromFile(file);
+}
+
+int CDownloadDlg::NextReadableBitmap() const
+{
+    const int count = static_cast<int>(unreadableBitmaps.size());
+    for (int step = 1; step <= count; ++step) {
+        const int candidate = (bitmapIndex + step) % count;
+        if (!unreadableBitmaps[candidate])
+            return candidate;
+    }
+    return -1;
 }
 
 bool CDownloadDlg::OnPaint()
@@ -108,9 +132,13 @@ void CDownloadDlg::OnTimer(UINT_PTR id)
         return;
     if (++tickCount >= kTicksPerBitmap) {
         tickCount = 0;
-        if (static_cast<unsigned>(++bitmapIndex) >= wizardState.bitmapNames.Count())
-            bitmapIndex = 0;
-        LoadPanelBitmap();
+        const int next = NextReadableBitmap();
+        if (next >= 0) {
+            bitmapIndex = next;
+            LoadPanelBitmap();
+        } else {
+            panelBitmap.Release();
+        }
         Invalidate(true);
     }
     UpdateProgress();
@@ -132,9 +160,16 @@ void CDownloadDlg::UpdateProgress()
 
 void CDownloadDlg::RunDownloads()
 {
+    runUnderWay = true;
     session = SAPIFtpOpenSession(wizardState.ftpHost, wizardState.ftpUser, wizardState.ftpPassword,
                                  OnTransferProgress);
+    if (session == nullptr && downloadProgress.stopRequested != 0) {
+        // Stopped while connecting: no failure to report.
+        EndRun(false);
+        return;
+    }
     if (session == nullptr) {
+        runUnderWay = false;
         // The page waits for Stop, its slide show going on.
         AfxMessageBox("Unable to connect to host");
         return;
@@ -159,12 +194,20 @@ void CDownloadDlg::RunDownloads()
         if (wizardState.selected[product] == 0)
             continue;
         productText.SetText(wizardState.productIds.ItemAt(product)->text);
-        complete = DownloadProduct(static_cast<int>(product)) == 0;
+        // A Stop that came outside a transfer (during the record's upload, or
+        // in a product's last report) ends the run at this boundary.
+        complete = downloadProgress.stopRequested == 0 && DownloadProduct(static_cast<int>(product)) == 0;
         if (complete)
             ++downloadProgress.productsDone;
     }
     SAPIFtpCloseSession(session, nullptr);
     session = nullptr;
+    EndRun(complete && downloadProgress.stopRequested == 0);
+}
+
+void CDownloadDlg::EndRun(bool complete)
+{
+    runUnderWay = false;
     KillTimer(kProgressTimer);
     EndPage(complete ? kPageForward : kPageLeave);
 }

@@ -4,7 +4,7 @@
 #define DOWNLOAD_DOWNLOAD_PROGRESS_H
 
 struct DownloadProgress {
-    int stopRequested;     // set by Stop; cleared before each product transfer
+    int stopRequested;     // set by Stop; never cleared, so no Stop is lost between transfers
     int productsSelected;  // products chosen in this run
     int productsDone;      // of those, fetched or found already downloaded
     int fileSize;          // the current product's stated size

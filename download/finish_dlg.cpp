@@ -63,7 +63,8 @@ bool CFinishDlg::SelectedInstaller(char *displayName, char *fileName)
 }
 
 // Started as a program of its own: the page stays open for the next one. The
-// shell quotes the path, and asks for elevation where the installer needs it.
+// shell quotes the path, and asks for elevation where the installer needs it;
+// an installer that is gone is not reported.
 void CFinishDlg::OnInstall()
 {
     char displayName[kWizardTextSize];
@@ -74,6 +75,7 @@ void CFinishDlg::OnInstall()
     DownloadPath(fileName, path);
     SHELLEXECUTEINFOA execute = {};
     execute.cbSize = sizeof execute;
+    execute.fMask = SEE_MASK_FLAG_NO_UI;
     execute.hwnd = m_hWnd;
     execute.lpVerb = "open";
     execute.lpFile = path;

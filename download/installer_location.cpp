@@ -13,7 +13,8 @@ unsigned FindProductNumber(const StringList &productIds, const char *name)
 bool ReadInstallerName(FILE *fileList, unsigned product, char *fileName)
 {
     rewind(fileList);
-    return ReadProductKey(fileList, static_cast<int>(product), "FILENAME", fileName);
+    return ReadProductKey(fileList, static_cast<int>(product), "FILENAME", fileName) &&
+           IsSafeFileName(fileName);
 }
 
 void LocateMessage(const char *displayName, const char *installRoot, const char *fileName, char *out)

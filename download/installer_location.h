@@ -11,7 +11,8 @@
 unsigned FindProductNumber(const StringList &productIds, const char *name);
 
 // The installer's file name: the product's FILENAME key, read from the start
-// of the file list. False when it is missing.
+// of the file list. False when it is missing, or would lead out of the
+// downloads folder, as the download engine refuses it.
 bool ReadInstallerName(FILE *fileList, unsigned product, char *fileName);
 
 // Room for a display name and a path of 255 characters each, and the words.

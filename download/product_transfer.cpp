@@ -27,7 +27,6 @@ bool RestartRefused(int result)
 
 void StartTransfer(DownloadProgress &progress, int resumeOffset, int statedSize)
 {
-    progress.stopRequested = 0;
     progress.bytesThisTransfer = 0;
     progress.resumeOffset = resumeOffset;
     progress.fileSize = statedSize;

@@ -16,9 +16,9 @@ HWND CDialog::Owner() const
     if (parent != nullptr)
         return parent;
     const CWinApp *app = CWinApp::Current();
-    if (app == nullptr || app->mainWindow == nullptr || app->mainWindow == this)
+    if (app == nullptr || app->mainWindow == this)
         return nullptr;
-    return app->mainWindow->GetSafeHwnd();
+    return app->TopWindow();
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

@@ -10,7 +10,8 @@ class CControl;
 
 class CDialog {
 public:
-    // Without a parent, the application's main window owns the dialog.
+    // Without a parent, the wizard window on top owns the dialog (see
+    // CWinApp::TopWindow).
     explicit CDialog(int templateId, HWND parent = nullptr);
     virtual ~CDialog() = default;
     CDialog(const CDialog &) = delete;

@@ -1,17 +1,14 @@
 #include "framework/message_box.h"
 
-#include "framework/dialog.h"
 #include "framework/win_app.h"
 
 namespace {
 MessageBoxHook messageBoxHook = nullptr;
 
-// The dialog on top: while a page runs, the main window's last active popup.
 HWND MessageBoxOwner(const CWinApp *app)
 {
-    if (app != nullptr && app->mainWindow != nullptr && app->mainWindow->GetSafeHwnd() != nullptr)
-        return GetLastActivePopup(app->mainWindow->GetSafeHwnd());
-    return GetActiveWindow();
+    HWND top = app != nullptr ? app->TopWindow() : nullptr;
+    return top != nullptr ? top : GetActiveWindow();
 }
 }
 

@@ -1,5 +1,7 @@
 #include "framework/win_app.h"
 
+#include "framework/dialog.h"
+
 #include <commctrl.h>
 
 namespace {
@@ -19,6 +21,13 @@ CWinApp::~CWinApp()
 CWinApp *CWinApp::Current()
 {
     return currentApp;
+}
+
+HWND CWinApp::TopWindow() const
+{
+    if (mainWindow == nullptr || mainWindow->GetSafeHwnd() == nullptr)
+        return nullptr;
+    return GetLastActivePopup(mainWindow->GetSafeHwnd());
 }
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)

@@ -23,8 +23,15 @@ public:
     // The caption of the program's message boxes.
     const char *AppName() const { return appName; }
 
-    // Owner of the dialogs that are built without a parent window.
+    // The dialog whose modal loop runs the program; its pages and boxes sit
+    // above it.
     CDialog *mainWindow = nullptr;
+
+    // The wizard window on top (the main window's last active popup, or the
+    // main window itself), which owns every dialog and message box built
+    // without a parent, so that the window beneath it is disabled. Null
+    // while the main window is not up.
+    HWND TopWindow() const;
 
 private:
     const char *appName;

@@ -30,6 +30,8 @@ KeyValue ReadKey(FILE *fileList, const char *key, char *value)
     return SAPIGetStringParm(fileList, values, 1) == 1 ? KeyValue::kRead : KeyValue::kUnreadable;
 }
 
+} // namespace
+
 // The part of a name before its first dot, without the blanks that Windows
 // ignores at its end, compared with the device names.
 bool IsDeviceName(const char *name)
@@ -45,8 +47,6 @@ bool IsDeviceName(const char *name)
     return length == 4 && (EqualIgnoringCase(name, "COM", 3) || EqualIgnoringCase(name, "LPT", 3)) &&
            name[3] >= '1' && name[3] <= '9';
 }
-
-} // namespace
 
 FILE *OpenFileList(const char *path)
 {

@@ -30,10 +30,12 @@ enum class ProductListResult {
 // kMaxProducts products are read.
 ProductListResult ReadProducts(FILE *fileList, StringList &ids, StringList &urls);
 
+// A name that Windows takes for a device (CON, PRN, AUX, NUL, COM1-9,
+// LPT1-9, with or without an extension), whatever the files of a folder.
+bool IsDeviceName(const char *name);
+
 // A name from the file list that may become part of a local path: no path
-// separator, no drive colon, no "..", not empty, and not a name that Windows
-// takes for a device (CON, PRN, AUX, NUL, COM1-9, LPT1-9, with or without an
-// extension).
+// separator, no drive colon, no "..", not empty, and no device name.
 bool IsSafeFileName(const char *name);
 
 #endif

@@ -120,7 +120,9 @@ TEST(CatalogueBuild, ValuesWithEveryMarkRoundTripAndPassTheCheck)
 TEST(CatalogueBuild, DescriptionErrorsAreReportedByLineAndNothingIsWritten)
 {
     ScratchFolder folder("build-errors");
-    folder.Write("products.txt", "Alpha | http://a\nBeta | http://b | beta.exe\nGamma | http://c | ../c.exe\n");
+    folder.Write("products.txt", "Alpha | http://a\nBeta | http://b | beta.exe\nGamma | http://c | ../c.exe\n"
+                                 "Delta | http://d | aux.exe\n");
+    folder.Write("aux.exe", "MZ");
     FILE *report = tmpfile();
     EXPECT_EQ(kCheckFindings, RunBuild(folder.Path(), "", report));
     rewind(report);
@@ -134,6 +136,7 @@ TEST(CatalogueBuild, DescriptionErrorsAreReportedByLineAndNothingIsWritten)
         description + ":1: expected: display name | web address | installer file\n",
         description + ":2: \"beta.exe\" is no file of " + folder.Path() + "\n",
         description + ":3: \"../c.exe\" is no file of " + folder.Path() + "\n",
+        description + ":4: \"aux.exe\" is a name Windows keeps for a device, the download fails\n",
     };
     EXPECT_EQ(expected, lines);
     EXPECT_FALSE(std::filesystem::exists(folder.PathOf("files.vok")));

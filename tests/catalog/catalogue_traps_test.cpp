@@ -67,6 +67,12 @@ TEST(CatalogueTraps, EachTrapIsReportedOnItsLine)
          Product(0, "\"Mail@Work\""),
          {"1: PRODUCT0ID: display name has \"@\" in quotes, which takes the next character literally, the wizard "
           "reads \"MailWork\"; write \"@@\" for an at-sign"}},
+        {"at-sign before the closing quote takes the quote and the rest of the line",
+         Product(0, "\"Harbour Sync@\" ! new"),
+         {"1: PRODUCT0ID: display name has \"@\" before its closing quote, which takes the quote literally and "
+          "reads on to the end of the line, the wizard reads \"Harbour Sync\" ! new\"; write \"@@\" for an "
+          "at-sign"}},
+        {"escaped quotes inside a closed value are meant", Product(0, "\"The @\"Sync@\" Tool\""), {}},
         {"product without web address ends the list",
          "PRODUCT0ID: \"A\"\nPRODUCT0FILENAME: a.exe\nPRODUCT0TEMPNAME: a.part\nPRODUCT0FILESIZE: 1\n"
          "PRODUCT1ID: \"B\"\n",

@@ -17,13 +17,17 @@ TEST(InstallerLocation, FirstProductOfThatNameOrOnePastTheLast)
 TEST(InstallerLocation, FileNameFromTheStartOfTheFileList)
 {
     FILE *fileList = tmpfile();
-    fputs("PRODUCT0FILENAME: alpha.exe\nPRODUCT2FILENAME: gamma.exe\n", fileList);
+    fputs("PRODUCT0FILENAME: alpha.exe\nPRODUCT2FILENAME: gamma.exe\n"
+          "PRODUCT3FILENAME: \"..\\..\\evil.exe\"\nPRODUCT4FILENAME: aux.exe\n", fileList);
     char name[256];
     EXPECT_TRUE(ReadInstallerName(fileList, 2, name));
     EXPECT_STREQ("gamma.exe", name);
     EXPECT_TRUE(ReadInstallerName(fileList, 0, name));
     EXPECT_STREQ("alpha.exe", name);
     EXPECT_FALSE(ReadInstallerName(fileList, 1, name));
+    // Names the engine would not have fetched lead nowhere.
+    EXPECT_FALSE(ReadInstallerName(fileList, 3, name));
+    EXPECT_FALSE(ReadInstallerName(fileList, 4, name));
     fclose(fileList);
 }
 

@@ -49,6 +49,33 @@ class FinishPage(WizardCase):
         self.assert_message('"Gamma Kit" can be found at the following location:\n\n'
                             r"C:\Program Files\Orvane\vok\Downloads\product2.exe")
 
+    def test_install_of_an_installer_that_is_gone_says_nothing(self):
+        self.working_file("downloads", "product2.exe").unlink()
+        self.robot.select(wizard.FINISH_LIST, 1)
+        self.robot.click(wizard.FINISH_INSTALL)
+        self.assertIsNone(self.robot.message_within(seconds=3))
+        self.robot.wait_dialog(wizard.FINISH_INSTALL)
+
+
+class TwinProducts(WizardCase):
+    def test_a_twin_whose_file_name_leaves_the_folder_is_not_located(self):
+        # The finish page finds the installer by display name, so it meets the
+        # first twin's file name, which the download engine never took.
+        self.start_server(Catalogue()
+                          .product(0, "Twin Kit", "http://example.com/a")
+                          .line(r'PRODUCT0FILENAME: "..\..\outside.exe"')
+                          .product(1, "Twin Kit", "http://example.com/b", installer=b"MZ twin"))
+        self.begin_to_product_page()
+        self.robot.tick(wizard.PRODUCT_LIST, 1)
+        self.robot.click(wizard.PRODUCT_NEXT)
+        self.robot.wait_dialog(wizard.REGISTRATION_NEXT)
+        self.registration_to_ready()
+        self.robot.click(wizard.READY_DOWNLOAD)
+        self.robot.wait_dialog(wizard.FINISH_INSTALL, timeout=60)
+        self.robot.select(wizard.FINISH_LIST, 0)
+        self.robot.click(wizard.FINISH_LOCATE)
+        self.assertIsNone(self.robot.message_within(seconds=3))
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -4,7 +4,7 @@ import unittest
 
 from harness import bitmaps, wizard
 from harness.case import WizardCase
-from harness.catalogue import SLOW_WRITE_LIMIT, Catalogue, slow_installer
+from harness.catalogue import SLOW_WRITE_LIMIT, Catalogue, installer_bytes, slow_installer
 
 PANEL_AREA = bitmaps.PANEL_WIDTH * bitmaps.PANEL_HEIGHT
 TEAL = (0x12, 0x9A, 0x8E)
@@ -12,10 +12,10 @@ PLUM = (0x8E, 0x2A, 0x6B)
 
 
 class PanelBitmaps(WizardCase):
-    def open_download_page(self, *named_bitmaps):
+    def open_download_page(self, *named_bitmaps, installer=None):
         """The download page, kept up by a product that arrives slowly."""
         catalogue = Catalogue().product(0, "Sample Terminal 4.2", "http://example.com/sterm",
-                                        installer=slow_installer())
+                                        installer=installer or slow_installer())
         for number, (name, content) in enumerate(named_bitmaps):
             catalogue.bitmap(number, name, content)
         self.start_server(catalogue, write_limit=SLOW_WRITE_LIMIT)
@@ -66,6 +66,17 @@ class PanelBitmaps(WizardCase):
         self.open_download_page(("empty.bmp", b""))
         self.assertIsNone(self.robot.message_within(seconds=3))
         self.assertEqual(self.painted_pixels(TEAL), 0)
+
+    def test_an_unreadable_bitmap_is_reported_once_and_left_out_of_the_slide_show(self):
+        # Thirty seconds of transfer: the slide show turns every 7.5 s, and
+        # its third turn comes back to the first bitmap.
+        self.open_download_page(("notes.bmp", b"Not a picture at all.\r\n"),
+                                ("teal.bmp", bitmaps.solid_8_bit(TEAL)),
+                                ("plum.bmp", bitmaps.solid_24_bit(PLUM)),
+                                installer=installer_bytes(SLOW_WRITE_LIMIT * 30))
+        self.assert_message("Invalid bitmap file")
+        self.assertIsNone(self.robot.message_within(seconds=25))
+        self.robot.wait_dialog(wizard.FINISH_INSTALL, timeout=30)
 
 
 if __name__ == "__main__":

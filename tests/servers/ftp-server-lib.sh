@@ -6,12 +6,15 @@ FTP_USER=vok
 FTP_PASSWORD=wavu4n
 
 ftp_server_usage() {
-  echo "usage: $(basename "$0") STATE_DIR PORT [--refuse-pasv] [--seed DIR] [--write-limit BYTES]" >&2
+  echo "usage: $(basename "$0") STATE_DIR PORT [--refuse-pasv] [--seed DIR] [--write-limit BYTES]" \
+       "[--store-delay SECONDS]" >&2
   exit 2
 }
 
-# Sets STATE_DIR, PORT, REFUSE_PASV (0/1), SEED_DIR and WRITE_LIMIT (bytes a
-# second that a server sends files at, 0 for no limit) from the arguments.
+# Sets STATE_DIR, PORT, REFUSE_PASV (0/1), SEED_DIR, WRITE_LIMIT (bytes a
+# second that a server sends files at, 0 for no limit) and STORE_DELAY
+# (seconds a server waits before it takes a file stored, where it can) from
+# the arguments.
 ftp_server_parse_arguments() {
   [ $# -ge 2 ] || ftp_server_usage
   STATE_DIR=$1
@@ -20,11 +23,13 @@ ftp_server_parse_arguments() {
   REFUSE_PASV=0
   SEED_DIR=
   WRITE_LIMIT=0
+  STORE_DELAY=0
   while [ $# -gt 0 ]; do
     case $1 in
       --refuse-pasv) REFUSE_PASV=1 ;;
       --seed) [ $# -ge 2 ] || ftp_server_usage; SEED_DIR=$2; shift ;;
       --write-limit) [ $# -ge 2 ] || ftp_server_usage; WRITE_LIMIT=$2; shift ;;
+      --store-delay) [ $# -ge 2 ] || ftp_server_usage; STORE_DELAY=$2; shift ;;
       *) ftp_server_usage ;;
     esac
     shift

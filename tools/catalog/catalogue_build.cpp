@@ -43,6 +43,11 @@ bool DescribeInstaller(const fs::path &folder, const ProductEntry &entry, Catalo
 {
     const fs::path path = folder / entry.file;
     std::error_code error;
+    // Such a file can exist here, yet Windows opens the device instead.
+    if (IsDeviceName(entry.file.c_str())) {
+        errors.Add(entry.line, "", Quoted(entry.file) + " is a name Windows keeps for a device, the download fails");
+        return false;
+    }
     if (!IsSafeFileName(entry.file.c_str()) || !fs::is_regular_file(path, error)) {
         errors.Add(entry.line, "", Quoted(entry.file) + " is no file of " + folder.string());
         return false;

@@ -28,14 +28,26 @@ bool IsHarmlessRest(const std::string &rest, bool quoted, ValueKind kind)
 }
 
 // "@" escapes a quote or itself on purpose; before any other character it
-// is lost.
-bool HasLostAtSign(const std::string &written)
+// is lost. In a value that never closes, an escaped quote was meant to close
+// it: the value runs on to the end of its line. What the lost "@" does, or
+// null.
+const char *LostAtSign(const std::string &written)
 {
-    for (size_t at = written.find('@'); at != std::string::npos; at = written.find('@', at + 2)) {
-        if (at + 1 < written.size() && written[at + 1] != '@' && written[at + 1] != '"')
-            return true;
+    bool closed = false;
+    bool escapedQuote = false;
+    for (size_t at = 1; at < written.size() && !closed; ++at) {
+        if (written[at] == '"')
+            closed = true;
+        else if (written[at] == '@' && at + 1 < written.size()) {
+            ++at;
+            if (written[at] != '@' && written[at] != '"')
+                return "\"@\" in quotes, which takes the next character literally";
+            escapedQuote = escapedQuote || written[at] == '"';
+        }
     }
-    return false;
+    return !closed && escapedQuote ? "\"@\" before its closing quote, which takes the quote literally and reads on "
+                                     "to the end of the line"
+                                   : nullptr;
 }
 
 } // namespace
@@ -44,10 +56,11 @@ void CheckValueText(const KeyRead &read, const char *what, ValueKind kind, Findi
 {
     if (read.outcome != KeyOutcome::kRead)
         return;
-    if (read.Quoted() && HasLostAtSign(read.written))
+    const char *lostAtSign = read.Quoted() ? LostAtSign(read.written) : nullptr;
+    if (lostAtSign != nullptr)
         findings.Add(LineOf(read), read.key,
-                     std::string(what) + " has \"@\" in quotes, which takes the next character literally, the wizard "
-                                         "reads " + Quoted(read.value) + "; write \"@@\" for an at-sign");
+                     std::string(what) + " has " + lostAtSign + ", the wizard reads " + Quoted(read.value) +
+                         "; write \"@@\" for an at-sign");
     if (IsHarmlessRest(read.rest, read.Quoted(), kind))
         return;
     std::string how = what;

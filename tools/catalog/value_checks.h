@@ -13,7 +13,8 @@ enum class ValueKind {
 // A value that the wizard reads otherwise than it is written: one that stops
 // before its line's text does (unquoted at a blank, cut at a separator or
 // comment marker, more text after its closing quote), or one in quotes
-// whose "@" takes the next character literally where an at-sign was meant.
+// whose "@" takes the next character literally where an at-sign was meant,
+// the closing quote included.
 // what names the value in the finding ("display name").
 void CheckValueText(const KeyRead &read, const char *what, ValueKind kind, Findings &findings);
 

@@ -45,6 +45,17 @@ bool ClickCommand(const Request &request)
     return true;
 }
 
+bool MouseClickCommand(const Request &request)
+{
+    HWND control = WaitForControl(request, Reach::Visible);
+    if (!control)
+        return false;
+    if (!ClickWithMouse(control))
+        return Fail("the system did not take the click on %d", request.controlId);
+    printf("clicked on %d with the mouse\n", request.controlId);
+    return true;
+}
+
 bool CloseCommand(const Request &request)
 {
     HWND control = WaitForControl(request, Reach::Usable);

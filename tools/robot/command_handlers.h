@@ -8,6 +8,7 @@
 // Acting on a dialog as a person would (acting_commands.cpp).
 bool WaitDialogCommand(const Request &request);
 bool ClickCommand(const Request &request);
+bool MouseClickCommand(const Request &request);
 bool CloseCommand(const Request &request);
 bool TypeCommand(const Request &request);
 bool SelectCommand(const Request &request);
@@ -16,6 +17,7 @@ bool UntickCommand(const Request &request);
 
 // Reading what a dialog shows (reading_commands.cpp).
 bool ReadTextCommand(const Request &request);
+bool ReadEnabledCommand(const Request &request);
 bool ReadListCommand(const Request &request);
 bool ReadSelectionCommand(const Request &request);
 bool ReadTicksCommand(const Request &request);

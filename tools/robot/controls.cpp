@@ -122,6 +122,20 @@ void CloseDialog(HWND dialog)
     PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
+bool ClickWithMouse(HWND window)
+{
+    RECT bounds;
+    if (!GetWindowRect(window, &bounds) ||
+        !SetCursorPos((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2))
+        return false;
+    INPUT clicks[2] = {};
+    clicks[0].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    clicks[1].type = INPUT_MOUSE;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    return SendInput(2, clicks, sizeof clicks[0]) == 2;
+}
+
 bool TypeText(HWND edit, const std::wstring &text, unsigned timeoutMs)
 {
     Deadline deadline(timeoutMs / 1000.0);

@@ -26,6 +26,10 @@ void PressButton(HWND button);
 
 // A click on the dialog's close box.
 void CloseDialog(HWND dialog);
+// A left click of the mouse on the middle of the window, through the
+// system's input as a hand's click comes: a window disabled beneath a modal
+// one does not get it. False when the system refused the input.
+bool ClickWithMouse(HWND window);
 
 // Replaces the edit box's whole text as a person selecting all and typing
 // would; true once the box holds exactly text.

@@ -40,6 +40,15 @@ bool ReadTextCommand(const Request &request)
     return PrintLine(text);
 }
 
+bool ReadEnabledCommand(const Request &request)
+{
+    HWND control = WaitForControl(request, Reach::Visible);
+    if (!control)
+        return false;
+    printf("%d\n", IsWindowEnabled(GetParent(control)) ? 1 : 0);
+    return true;
+}
+
 bool ReadListCommand(const Request &request)
 {
     HWND list = WaitForControl(request, Reach::Visible);

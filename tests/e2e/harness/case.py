@@ -41,8 +41,9 @@ class WizardCase(unittest.TestCase):
         if self.wizard:
             self.wizard.reap()
 
-    def start_server(self, catalogue, with_file_list=True, write_limit=0):
-        self.server.start(catalogue.write(self.folder / "catalogue", with_file_list), write_limit)
+    def start_server(self, catalogue, with_file_list=True, write_limit=0, store_delay=0):
+        self.server.start(catalogue.write(self.folder / "catalogue", with_file_list), write_limit,
+                          store_delay)
 
     def start_wizard(self):
         self.wizard = WizardProcess(self.prefix, self.folder / "vok.log")

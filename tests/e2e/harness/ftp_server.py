@@ -18,11 +18,13 @@ class FtpServer:
     def home(self):
         return self.state_dir / "home"
 
-    def start(self, seed_folder, write_limit=0):
-        """write_limit: bytes a second that files are sent at (0: no limit)."""
+    def start(self, seed_folder, write_limit=0, store_delay=0):
+        """write_limit: bytes a second that files are sent at (0: no limit);
+        store_delay: seconds the server holds still before it answers a STOR."""
         script = settings.ftp_server_scripts() / "start-pyftpdlib"
         subprocess.run([str(script), str(self.state_dir), str(self.port), "--seed",
-                        str(seed_folder), "--write-limit", str(write_limit)],
+                        str(seed_folder), "--write-limit", str(write_limit),
+                        "--store-delay", str(store_delay)],
                        stdin=subprocess.DEVNULL, check=True, timeout=60)
 
     def commands(self):

@@ -42,6 +42,15 @@ class Robot:
     def click(self, button_id):
         self._run("click", button_id)
 
+    def mouse_click(self, control_id):
+        """Clicks the control with the mouse, as a hand does: a control
+        whose dialog lies disabled beneath a modal one does not get it."""
+        self._run("mouse-click", control_id)
+
+    def is_enabled(self, control_id):
+        """Whether the dialog that holds control_id takes input."""
+        return self._run("read-enabled", control_id) == "1"
+
     def close(self, control_id):
         """Closes the dialog that holds control_id with its close box."""
         self._run("close", control_id)

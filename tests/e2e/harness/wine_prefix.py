@@ -49,8 +49,9 @@ class WinePrefix:
                                     env=self.environment, stdin=subprocess.DEVNULL,
                                     stdout=log, stderr=log, start_new_session=True)
 
-    def set_registry_text(self, key, name, value):
-        self.run("reg", "add", key, "/v", name, "/t", "REG_SZ", "/d", value, "/f")
+    def set_registry_text(self, key, name, value, kind="REG_SZ"):
+        """kind REG_EXPAND_SZ stores the text with its %VARIABLES% unexpanded."""
+        self.run("reg", "add", key, "/v", name, "/t", kind, "/d", value, "/f")
 
     def set_registry_default(self, key, value):
         """The unnamed default value of a key, as text."""
