@@ -1,5 +1,7 @@
 #include "ftp/control.h"
 
+#include "ftp/wait.h"
+
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -126,16 +128,6 @@ void RecordLocalAddress(net::Socket socket)
 }
 
 } // namespace
-
-bool FtpWaitReadable(net::Socket socket)
-{
-    return net::WaitReadable(socket, ftpWaitSeconds);
-}
-
-bool FtpWaitWritable(net::Socket socket)
-{
-    return net::WaitWritable(socket, ftpWaitSeconds);
-}
 
 int FtpSendAll(net::Socket socket, const char *data, int length)
 {

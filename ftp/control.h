@@ -25,9 +25,6 @@ const int kHostNotResolved = -300;
 const int kSocketNotCreated = -301;
 const int kConnectFailed = -302;
 
-bool FtpWaitReadable(net::Socket socket);
-bool FtpWaitWritable(net::Socket socket);
-
 // Sends all of data, however the system splits it: 0, or kSendTimedOut
 // when the socket does not become writable in time, kSendFailed on an error.
 const int kSendTimedOut = -1;

@@ -1,6 +1,7 @@
 #include "ftp/data_connection.h"
 
 #include "ftp/control.h"
+#include "ftp/wait.h"
 
 #include <ctype.h>
 #include <stdio.h>

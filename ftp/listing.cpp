@@ -4,6 +4,7 @@
 #include "ftp/data_connection.h"
 #include "ftp/listing_parse.h"
 #include "ftp/status.h"
+#include "ftp/wait.h"
 
 #include <limits.h>
 #include <stdlib.h>

@@ -11,6 +11,7 @@ typedef int AddressLength;
 #include <netinet/in.h>
 #include <sys/select.h>
 #include <sys/socket.h>
+#include <time.h>
 #include <unistd.h>
 typedef socklen_t AddressLength;
 #endif
@@ -52,27 +53,6 @@ sockaddr_in MakeAddress(uint32_t address, uint16_t port)
     end.sin_addr.s_addr = address;
     end.sin_port = htons(port);
     return end;
-}
-
-// select() on the one socket; the first argument is ignored by Winsock.
-bool WaitReady(Socket socket, int seconds, bool forWriting)
-{
-    if (socket == kNoSocket)
-        return false;
-    const NativeSocket native = ToNative(socket);
-#ifndef _WIN32
-    if (native >= FD_SETSIZE)
-        return false; // beyond what an fd_set can hold
-#endif
-    fd_set set;
-    FD_ZERO(&set);
-    FD_SET(native, &set);
-    timeval limit;
-    limit.tv_sec = seconds;
-    limit.tv_usec = 0;
-    const int ready = forWriting ? select(static_cast<int>(native) + 1, NULL, &set, NULL, &limit)
-                                 : select(static_cast<int>(native) + 1, &set, NULL, NULL, &limit);
-    return ready > 0;
 }
 
 // What a failed send or receive returns: kWouldBlock when a socket that does
@@ -179,14 +159,36 @@ void SetReceiveBuffer(Socket socket, int bytes)
                sizeof bytes);
 }
 
-bool WaitReadable(Socket socket, int seconds)
+// select() on the one socket; the first argument is ignored by Winsock.
+Readiness WaitReady(Socket socket, bool forWriting, int milliseconds)
 {
-    return WaitReady(socket, seconds, false);
+    if (socket == kNoSocket)
+        return Readiness::kFailed;
+    const NativeSocket native = ToNative(socket);
+#ifndef _WIN32
+    if (native >= FD_SETSIZE)
+        return Readiness::kFailed; // beyond what an fd_set can hold
+#endif
+    fd_set set;
+    FD_ZERO(&set);
+    FD_SET(native, &set);
+    timeval limit;
+    limit.tv_sec = milliseconds / 1000;
+    limit.tv_usec = milliseconds % 1000 * 1000;
+    const int ready = forWriting ? select(static_cast<int>(native) + 1, NULL, &set, NULL, &limit)
+                                 : select(static_cast<int>(native) + 1, &set, NULL, NULL, &limit);
+    return ready > 0 ? Readiness::kReady : ready == 0 ? Readiness::kTimedOut : Readiness::kFailed;
 }
 
-bool WaitWritable(Socket socket, int seconds)
+long long MonotonicMilliseconds()
 {
-    return WaitReady(socket, seconds, true);
+#ifdef _WIN32
+    return static_cast<long long>(GetTickCount64());
+#else
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1000LL + now.tv_nsec / 1000000;
+#endif
 }
 
 bool LocalEnd(Socket socket, uint32_t *address, uint16_t *port)

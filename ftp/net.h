@@ -1,5 +1,6 @@
-// The one place that knows Winsock from BSD sockets. Every call is a thin,
-// blocking IPv4 TCP operation; addresses are in network byte order.
+// The one place that knows Winsock from BSD sockets (and the system's clock).
+// Every call is a thin, blocking IPv4 TCP operation; addresses are in network
+// byte order.
 #ifndef FTP_NET_H
 #define FTP_NET_H
 
@@ -36,9 +37,14 @@ const int kWouldBlock = -2;
 int Send(Socket socket, const char *data, int length);
 int Receive(Socket socket, char *buffer, int length);
 
-// True when the socket became ready within the given whole seconds.
-bool WaitReadable(Socket socket, int seconds);
-bool WaitWritable(Socket socket, int seconds);
+// Waits at most the given milliseconds for the socket to have something to
+// receive (or, forWriting, room to send).
+enum class Readiness { kReady, kTimedOut, kFailed };
+Readiness WaitReady(Socket socket, bool forWriting, int milliseconds);
+
+// A clock for the limits of waits: milliseconds since some fixed moment,
+// never going back.
+long long MonotonicMilliseconds();
 
 bool LocalEnd(Socket socket, uint32_t *address, uint16_t *port);
 bool PeerAddress(Socket socket, uint32_t *address);

@@ -3,6 +3,7 @@
 #include "ftp/control.h"
 #include "ftp/data_connection.h"
 #include "ftp/status.h"
+#include "ftp/wait.h"
 
 #include <limits.h>
 #include <stdio.h>
@@ -43,45 +44,73 @@ const char *FileTitle(const char *path)
     return title;
 }
 
+// What a transfer last told its callback. It is told again while the data
+// socket is waited on, so that a caller that keeps its window alive in the
+// callback can do so, and stop the transfer, through a stall.
+struct Progress {
+    FtpStatusCallback callback;
+    const char *title;
+    const char *verb; // "retrieved" or "stored"
+    int total;
+};
+
+int Report(const Progress &progress)
+{
+    return FtpReport(progress.callback, "%s: %d bytes %s", progress.title, progress.total,
+                     progress.verb);
+}
+
+int ReportAgain(void *progress)
+{
+    return Report(*static_cast<const Progress *>(progress));
+}
+
+// Waits for the data socket: 0 once it is ready, kStopped when the callback
+// asked to stop, or timedOut.
+int AwaitDataSocket(FtpSession *session, bool forWriting, Progress &progress, int timedOut)
+{
+    const WaitEnd end = FtpWait(session->dataSocket, forWriting,
+                                progress.callback != NULL ? ReportAgain : NULL, &progress);
+    return end == WaitEnd::kReady ? 0 : end == WaitEnd::kStopped ? kStopped : timedOut;
+}
+
 // The next block of the data connection, or a failure. A socket that does
 // not block is waited on only when nothing has arrived yet, so that a steady
 // stream costs one receive a block.
-int ReceiveBlock(FtpSession *session, bool nonBlocking)
+int ReceiveBlock(FtpSession *session, bool nonBlocking, Progress &progress)
 {
-    for (;;) {
-        if (!nonBlocking && !FtpWaitReadable(session->dataSocket))
-            return kReceiveTimedOut;
+    for (bool wait = !nonBlocking;; wait = true) {
+        const int failure = wait ? AwaitDataSocket(session, false, progress, kReceiveTimedOut) : 0;
+        if (failure != 0)
+            return failure;
         const int received = net::Receive(session->dataSocket, session->reply, kBlockSize);
         if (received != net::kWouldBlock)
             return received < 0 ? kReceiveFailed : received;
-        if (!FtpWaitReadable(session->dataSocket))
-            return kReceiveTimedOut;
     }
 }
 
 // Receives the data connection into the open file until the server closes
 // it: the byte count, or a failure.
-int ReceiveInto(FtpSession *session, FILE *file, const char *title, FtpStatusCallback callback)
+int ReceiveInto(FtpSession *session, FILE *file, Progress &progress)
 {
     const bool nonBlocking = net::SetNonBlocking(session->dataSocket);
-    int total = 0;
     for (;;) {
-        const int received = ReceiveBlock(session, nonBlocking);
+        const int received = ReceiveBlock(session, nonBlocking, progress);
         if (received < 0)
             return received;
         if (received == 0) {
             // The server closed the data connection: the whole file is here.
             if (fflush(file) != 0)
                 return kReceiveWriteShort;
-            FtpReport(callback, "%s: %d bytes retrieved", title, total);
-            return total;
+            Report(progress);
+            return progress.total;
         }
         // Also past the 2 GiB that a count can hold.
-        if (received > INT_MAX - total ||
+        if (received > INT_MAX - progress.total ||
             fwrite(session->reply, 1, received, file) != static_cast<size_t>(received))
             return kReceiveWriteShort;
-        total += received;
-        if (FtpReport(callback, "%s: %d bytes retrieved", title, total) != 0)
+        progress.total += received;
+        if (Report(progress) != 0)
             return kStopped;
     }
 }
@@ -105,7 +134,8 @@ int FtpReceiveFile(FtpSession *session, const char *localPath, const char *mode,
     if (file == NULL)
         return kReceiveFileNotOpened;
     char *writeBuffer = UseLargeBuffer(file);
-    const int result = ReceiveInto(session, file, FileTitle(localPath), callback);
+    Progress progress = {callback, FileTitle(localPath), "retrieved", 0};
+    const int result = ReceiveInto(session, file, progress);
     const bool closed = fclose(file) == 0;
     free(writeBuffer);
     return closed || result < 0 ? result : kReceiveWriteShort;
@@ -113,16 +143,15 @@ int FtpReceiveFile(FtpSession *session, const char *localPath, const char *mode,
 
 // Sends a whole block. A socket that does not block is waited on only when
 // the system takes nothing more.
-int SendBlock(FtpSession *session, const char *data, int length, bool nonBlocking)
+int SendBlock(FtpSession *session, const char *data, int length, bool nonBlocking,
+              Progress &progress)
 {
-    if (!nonBlocking) {
-        const int sent = FtpSendAll(session->dataSocket, data, length);
-        return sent == kSendTimedOut ? kSendBlockTimedOut : sent == kSendFailed ? kSendBlockFailed : 0;
-    }
-    while (length > 0) {
+    for (bool wait = !nonBlocking; length > 0;) {
+        const int failure = wait ? AwaitDataSocket(session, true, progress, kSendBlockTimedOut) : 0;
+        if (failure != 0)
+            return failure;
         const int sent = net::Send(session->dataSocket, data, length);
-        if (sent == net::kWouldBlock && !FtpWaitWritable(session->dataSocket))
-            return kSendBlockTimedOut;
+        wait = !nonBlocking || sent == net::kWouldBlock;
         if (sent == net::kWouldBlock)
             continue;
         if (sent <= 0)
@@ -139,19 +168,20 @@ int FtpSendFile(FtpSession *session, FILE *file, const char *title, FtpStatusCal
     if (!FtpAcceptDataConnection(session))
         return kSendNotAccepted;
     const bool nonBlocking = net::SetNonBlocking(session->dataSocket);
-    int total = 0;
+    Progress progress = {callback, title, "stored", 0};
     for (;;) {
         const size_t read = fread(session->reply, 1, kUploadBlockSize, file);
         if (read == 0) {
-            FtpReport(callback, "%s: %d bytes stored", title, total);
-            return total;
+            Report(progress);
+            return progress.total;
         }
-        int failure = SendBlock(session, session->reply, static_cast<int>(read), nonBlocking);
-        if (failure == 0 && static_cast<int>(read) > INT_MAX - total)
+        int failure = SendBlock(session, session->reply, static_cast<int>(read), nonBlocking,
+                                progress);
+        if (failure == 0 && static_cast<int>(read) > INT_MAX - progress.total)
             failure = kSendBlockFailed;
         else if (failure == 0) {
-            total += static_cast<int>(read);
-            if (FtpReport(callback, "%s: %d bytes stored", title, total) != 0)
+            progress.total += static_cast<int>(read);
+            if (Report(progress) != 0)
                 failure = kStopped;
         }
         if (failure != 0)

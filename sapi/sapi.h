@@ -91,6 +91,12 @@ SAPI_API FtpSession *SAPIFtpOpenSession(const char *host, const char *user,
 SAPI_API int SAPIFtpCloseSession(FtpSession *session, FtpStatusCallback callback);
 SAPI_API int SAPIFtpKeepAlive(FtpSession *session, FtpStatusCallback callback);
 
+/* A transfer calls back with "<file>: N bytes retrieved" (download, append)
+ * or "<file>: N bytes stored" (upload), N the bytes moved so far, after every
+ * block; while the data connection stalls, with the same text at least every
+ * 250 ms, so that a caller can keep its window responsive and stop. A stall
+ * still fails after 60 s. A non-zero answer ends the transfer with -1; a
+ * download's local file keeps what had arrived. */
 SAPI_API int SAPIFtpFileDownload(FtpSession *session, const char *remoteName,
                                  const char *localPath, int binary, FtpStatusCallback callback);
 SAPI_API int SAPIFtpFileAppend(FtpSession *session, const char *remoteName,

@@ -51,7 +51,7 @@ bool ListenOnLoopback()
 // connection that a reply made.
 void DrainListener()
 {
-    while (net::WaitReadable(listener, 0))
+    while (net::WaitReady(listener, false, 0) == net::Readiness::kReady)
         close(accept(static_cast<int>(listener), NULL, NULL));
 }
 

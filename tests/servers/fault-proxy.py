@@ -13,6 +13,8 @@ as well, and injects the one fault it was started with:
               dropped connection ends
   data-close  ends a RETR's data connection after --after-bytes bytes in good
               order, as if the file ended there, and resets the server's end
+  data-stall  holds a RETR's data connection after --after-bytes bytes for
+              --stall-seconds seconds, then relays the rest
   hold-final  never relays the final reply of a RETR that succeeded (226)
 
 The data faults and hold-final apply to every RETR, or with --file only to the
@@ -22,7 +24,7 @@ PASV; data connections of active mode (PORT) do not pass through it. What the
 proxy did is written to standard error.
 
 usage: fault-proxy.py PORT SERVER_PORT [--fault FAULT] [--after-bytes N]
-                      [--file NAME]
+                      [--stall-seconds S] [--file NAME]
 
 Standard library only; run with Debian's /usr/bin/python3.
 """
@@ -33,6 +35,7 @@ import socket
 import struct
 import sys
 import threading
+import time
 
 HOST = "127.0.0.1"
 BLOCK = 65536
@@ -40,7 +43,8 @@ BLOCK = 65536
 # The command whose reply ends the control connection; None is the greeting.
 CONTROL_CUTS = {"greeting": None, "user": "USER", "pass": "PASS", "pasv": "PASV"}
 DATA_CUTS = ("data-reset", "data-close")
-FAULTS = ("none", *CONTROL_CUTS, *DATA_CUTS, "hold-final")
+DATA_FAULTS = (*DATA_CUTS, "data-stall")
+FAULTS = ("none", *CONTROL_CUTS, *DATA_FAULTS, "hold-final")
 
 PASSIVE_ADDRESS = re.compile(rb"(\d+),(\d+),(\d+),(\d+),(\d+),(\d+)")
 
@@ -104,6 +108,7 @@ class Session:
         self.reply = []  # lines of the reply being read
         self.listener = None
         self.data = None
+        self.wake = None  # (when, action): what the session's thread does later
         self.running = True
         self.watch(client, self.relay_commands)
         self.watch(self.server, self.relay_replies)
@@ -124,13 +129,20 @@ class Session:
             self.unwatch(connection)
             connection.close()
 
+    def later(self, seconds, action):
+        self.wake = (time.monotonic() + seconds, action)
+
     def serve(self):
         try:
             while self.running:
-                for key, _ in self.selector.select():
+                timeout = None if self.wake is None else max(0, self.wake[0] - time.monotonic())
+                for key, _ in self.selector.select(timeout):
                     # An earlier handler of this round may have closed it.
                     if self.running and key.fileobj.fileno() != -1:
                         key.data()
+                if self.wake is not None and self.wake[0] <= time.monotonic():
+                    action, self.wake = self.wake[1], None
+                    action()
         except OSError as error:
             log(f"session ends: {error}")
         finally:
@@ -221,13 +233,13 @@ class Session:
 
 class DataConnection:
     """A data connection relayed in both directions; bytes from the server
-    are counted, so that a data fault can cut it after so many."""
+    are counted, so that a data fault can cut or hold it after so many."""
 
     def __init__(self, session, client, server):
         self.session = session
         self.client = client
         self.server = server
-        self.cut_after = None  # bytes; -1 for no cut; decided when bytes come
+        self.fault_after = None  # bytes; -1 for no fault; decided when bytes come
         self.forwarded = 0
         self.open_directions = 2
         session.watch(client, self.guarded(lambda: self.relay(self.client, self.server)))
@@ -258,16 +270,36 @@ class DataConnection:
         return 0
 
     def relay_from_server(self):
-        if self.cut_after is None:
+        if self.fault_after is None:
             # Bytes come only once the server has the RETR, which the proxy
             # relayed before; so the session knows the transfer by now.
             fault = self.session.options.fault
-            hit = fault in DATA_CUTS and self.session.fault_applies(fault)
-            self.cut_after = self.session.options.after_bytes if hit else -1
-        most = BLOCK if self.cut_after < 0 else min(BLOCK, self.cut_after - self.forwarded)
+            hit = fault in DATA_FAULTS and self.session.fault_applies(fault)
+            self.fault_after = self.session.options.after_bytes if hit else -1
+        most = BLOCK if self.fault_after < 0 else min(BLOCK, self.fault_after - self.forwarded)
         self.forwarded += self.relay(self.server, self.client, most)
-        if self.forwarded == self.cut_after:
+        if self.forwarded != self.fault_after:
+            return
+        if self.session.options.fault == "data-stall":
+            self.stall()
+        else:
             self.cut()
+
+    def stall(self):
+        """Stops reading from the server for a while: the client waits, and
+        the server's sends back up behind the proxy."""
+        seconds = self.session.options.stall_seconds
+        log(f"data-stall: data connection held for {seconds} s after {self.forwarded} bytes "
+            f"of RETR {self.session.retrieving}")
+        self.fault_after = -1
+        self.session.unwatch(self.server)
+        self.session.later(seconds, self.resume)
+
+    def resume(self):
+        # The client may have given up and the connection gone meanwhile.
+        if self.session.data is self:
+            log("data-stall: relaying again")
+            self.session.watch(self.server, self.guarded(self.relay_from_server))
 
     def cut(self):
         fault = self.session.options.fault
@@ -313,10 +345,13 @@ def main():
     parser.add_argument("server_port", type=int)
     parser.add_argument("--fault", choices=FAULTS, default="none")
     parser.add_argument("--after-bytes", type=int, default=100_000)
+    parser.add_argument("--stall-seconds", type=float, default=5.0)
     parser.add_argument("--file")
     options = parser.parse_args()
     if options.after_bytes < 1:
         parser.error("--after-bytes must be at least 1")
+    if options.stall_seconds < 0:
+        parser.error("--stall-seconds must not be negative")
     listener = socket.create_server((HOST, options.port))
     log(f"relaying 127.0.0.1:{options.port} to port {options.server_port}, fault {options.fault}")
     while True:
