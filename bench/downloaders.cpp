@@ -17,6 +17,43 @@ int EngineCallback(const char *text)
     return RecordTransferReport(downloadProgress, text);
 }
 
+int HashCallback(void *progress, long long)
+{
+    return static_cast<const DownloadProgress *>(progress)->stopRequested;
+}
+
+Sha256Digest expectedDigest;
+
+// The wizard's step, checking the installer against digest when one is given.
+long long RunEngine(const FtpAccount &account, const std::string &remoteName,
+                    const std::string &localPath, const Sha256Digest *digest)
+{
+    // The working folder's layout, with localPath as the finished installer.
+    const std::filesystem::path installer(localPath);
+    const std::filesystem::path root = installer.parent_path() / "engine";
+    std::filesystem::create_directories(root / "components");
+    std::filesystem::create_directories(root / "downloads");
+    CopyBoundedText(wizardState.installRoot, kWizardTextSize, root.string().c_str());
+    ProductFiles files = {};
+    CopyBoundedText(files.finalName, kWizardTextSize, remoteName.c_str());
+    CopyBoundedText(files.tempName, kWizardTextSize, "bench.part");
+    files.verified = digest != nullptr;
+    if (digest != nullptr)
+        files.sha256 = *digest;
+
+    FtpSession *session = SAPIFtpOpenSession(account.address.c_str(), account.user.c_str(),
+                                             account.password.c_str(), EngineCallback);
+    if (session == nullptr)
+        return -1;
+    const bool fetched =
+        TransferProduct(session, files, EngineCallback, HashCallback, downloadProgress) &&
+        FinishProduct(files);
+    SAPIFtpCloseSession(session, nullptr);
+    std::error_code ignored;
+    std::filesystem::rename(root / "downloads" / remoteName, installer, ignored);
+    return fetched ? FileSize(localPath) : -1;
+}
+
 } // namespace
 
 long long DownloadWithLibrary(const FtpAccount &account, const std::string &remoteName,
@@ -35,26 +72,18 @@ long long DownloadWithLibrary(const FtpAccount &account, const std::string &remo
 long long DownloadWithEngine(const FtpAccount &account, const std::string &remoteName,
                              const std::string &localPath)
 {
-    // The working folder's layout, with localPath as the finished installer.
-    const std::filesystem::path installer(localPath);
-    const std::filesystem::path root = installer.parent_path() / "engine";
-    std::filesystem::create_directories(root / "components");
-    std::filesystem::create_directories(root / "downloads");
-    CopyBoundedText(wizardState.installRoot, kWizardTextSize, root.string().c_str());
-    ProductFiles files = {};
-    CopyBoundedText(files.finalName, kWizardTextSize, remoteName.c_str());
-    CopyBoundedText(files.tempName, kWizardTextSize, "bench.part");
+    return RunEngine(account, remoteName, localPath, nullptr);
+}
 
-    FtpSession *session = SAPIFtpOpenSession(account.address.c_str(), account.user.c_str(),
-                                             account.password.c_str(), EngineCallback);
-    if (session == nullptr)
-        return -1;
-    const bool fetched = TransferProduct(session, files, EngineCallback, downloadProgress) &&
-                         FinishProduct(files);
-    SAPIFtpCloseSession(session, nullptr);
-    std::error_code ignored;
-    std::filesystem::rename(root / "downloads" / remoteName, installer, ignored);
-    return fetched ? FileSize(localPath) : -1;
+void ExpectDigest(const Sha256Digest &digest)
+{
+    expectedDigest = digest;
+}
+
+long long DownloadWithCheckedEngine(const FtpAccount &account, const std::string &remoteName,
+                                    const std::string &localPath)
+{
+    return RunEngine(account, remoteName, localPath, &expectedDigest);
 }
 
 long long DownloadWithCurl(const FtpAccount &account, const std::string &remoteName,

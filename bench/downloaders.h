@@ -1,9 +1,12 @@
 // The clients that the benchmark compares, each moving one file in binary
 // type from a fresh login, as a program that transfers one file would: the
-// library's download call, the wizard's per-product step around it, and curl;
+// library's download call, the wizard's per-product step around it (with and
+// without the installer's SHA-256 checked), and curl;
 // the library's upload and curl -T.
 #ifndef BENCH_DOWNLOADERS_H
 #define BENCH_DOWNLOADERS_H
+
+#include "hash/sha256.h"
 
 #include <string>
 
@@ -20,6 +23,11 @@ long long DownloadWithLibrary(const FtpAccount &account, const std::string &remo
 // progress callback's bookkeeping, then moved to localPath.
 long long DownloadWithEngine(const FtpAccount &account, const std::string &remoteName,
                              const std::string &localPath);
+// The same step for a product whose catalogue gives the SHA-256 that
+// ExpectDigest set: the installer is hashed before it is moved.
+void ExpectDigest(const Sha256Digest &digest);
+long long DownloadWithCheckedEngine(const FtpAccount &account, const std::string &remoteName,
+                                    const std::string &localPath);
 long long DownloadWithCurl(const FtpAccount &account, const std::string &remoteName,
                            const std::string &localPath);
 

@@ -21,14 +21,27 @@ const int kTicksPerBitmap = 75;
 // Where the other pages' picture controls show their built-in bitmaps.
 const RECT kPanel = {11, 11, 11 + 150, 11 + 300};
 
-// The FTP library's callback for the whole run. It lets the page handle its
-// timer ticks and Stop while a transfer blocks the thread.
-int OnTransferProgress(const char *text)
+// Lets the page handle its timer ticks and Stop while the run blocks the
+// thread.
+void PumpMessages()
 {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageA(&message);
+}
+
+// The FTP library's callback for the whole run.
+int OnTransferProgress(const char *text)
+{
+    PumpMessages();
     return RecordTransferReport(downloadProgress, text);
+}
+
+// Called between the blocks of an installer being checked.
+int OnHashProgress(void *progress, long long)
+{
+    PumpMessages();
+    return static_cast<const DownloadProgress *>(progress)->stopRequested;
 }
 
 } // namespace
@@ -224,9 +237,15 @@ int CDownloadDlg::DownloadProduct(int product)
     fclose(fileList);
     if (!named)
         return -1;
-    if (IsProductDownloaded(files))
+    switch (CheckDownloadedInstaller(files, OnHashProgress, downloadProgress)) {
+    case InstallerState::kInPlace:
         return 0;
-    if (!TransferProduct(session, files, OnTransferProgress, downloadProgress))
+    case InstallerState::kStopped:
+        return -1;
+    case InstallerState::kMissing:
+        break;
+    }
+    if (!TransferProduct(session, files, OnTransferProgress, OnHashProgress, downloadProgress))
         return -1;
     ShowProductComplete(files.statedSize);
     return FinishProduct(files) ? 0 : -1;

@@ -32,12 +32,38 @@ void StartTransfer(DownloadProgress &progress, int resumeOffset, int statedSize)
     progress.fileSize = statedSize;
 }
 
+enum class Check { kMatches, kDiffers, kUnreadable, kStopped };
+
+// The file against the catalogue's digest; without one, any file passes.
+Check CheckFile(const ProductFiles &files, const char *path, HashProgress hashProgress,
+                DownloadProgress &progress)
+{
+    if (!files.verified)
+        return Check::kMatches;
+    Sha256Digest digest;
+    switch (Sha256OfFile(path, digest, hashProgress, &progress)) {
+    case FileHashResult::kHashed:
+        return digest == files.sha256 ? Check::kMatches : Check::kDiffers;
+    case FileHashResult::kStopped:
+        return Check::kStopped;
+    default:
+        return Check::kUnreadable;
+    }
+}
+
+// A fresh download, checked. One that fails its check is deleted, so that
+// the next run does not resume it.
 bool FreshTransfer(FtpSession *session, const ProductFiles &files, const char *tempPath,
-                   FtpStatusCallback callback, DownloadProgress &progress)
+                   FtpStatusCallback callback, HashProgress hashProgress, DownloadProgress &progress)
 {
     StartTransfer(progress, 0, files.statedSize);
     // An empty file is no installer.
-    return SAPIFtpFileDownload(session, files.finalName, tempPath, 1, callback) > 0;
+    if (SAPIFtpFileDownload(session, files.finalName, tempPath, 1, callback) <= 0)
+        return false;
+    const Check check = CheckFile(files, tempPath, hashProgress, progress);
+    if (check == Check::kDiffers)
+        remove(tempPath);
+    return check == Check::kMatches;
 }
 
 } // namespace
@@ -50,31 +76,57 @@ bool ReadProductFiles(FILE *fileList, int product, ProductFiles &files)
         !ReadProductKey(fileList, product, "FILESIZE", size))
         return false;
     files.statedSize = atoi(size);
+    char digest[kWizardTextSize];
+    const KeyValue hash = ReadProductKeyValue(fileList, product, "SHA256", digest);
+    files.verified = hash != KeyValue::kAbsent;
+    if (files.verified && (hash != KeyValue::kRead || !ParseSha256Hex(digest, files.sha256)))
+        return false;
     return IsSafeFileName(files.finalName) && IsSafeFileName(files.tempName);
 }
 
-bool IsProductDownloaded(const ProductFiles &files)
+InstallerState CheckDownloadedInstaller(const ProductFiles &files, HashProgress hashProgress,
+                                        DownloadProgress &progress)
 {
     char path[kWizardTextSize];
     DownloadPath(files.finalName, path);
-    return FileSize(path) >= 0;
+    if (FileSize(path) < 0)
+        return InstallerState::kMissing;
+    switch (CheckFile(files, path, hashProgress, progress)) {
+    case Check::kMatches:
+        return InstallerState::kInPlace;
+    case Check::kStopped:
+        return InstallerState::kStopped;
+    default:
+        return InstallerState::kMissing;
+    }
 }
 
 bool TransferProduct(FtpSession *session, const ProductFiles &files, FtpStatusCallback callback,
-                     DownloadProgress &progress)
+                     HashProgress hashProgress, DownloadProgress &progress)
 {
     char tempPath[kWizardTextSize];
     ComponentPath(files.tempName, tempPath);
     const long long partialSize = FileSize(tempPath);
     // An empty leftover holds nothing to resume from.
     if (partialSize <= 0 || partialSize > INT_MAX)
-        return FreshTransfer(session, files, tempPath, callback, progress);
+        return FreshTransfer(session, files, tempPath, callback, hashProgress, progress);
     StartTransfer(progress, static_cast<int>(partialSize), files.statedSize);
     const int appended = SAPIFtpFileAppend(session, files.finalName, tempPath, 1, callback);
     if (RestartRefused(appended))
-        return FreshTransfer(session, files, tempPath, callback, progress);
+        return FreshTransfer(session, files, tempPath, callback, hashProgress, progress);
     // No new bytes after a normal end: the partial file was already whole.
-    return appended >= 0;
+    if (appended < 0)
+        return false;
+    switch (CheckFile(files, tempPath, hashProgress, progress)) {
+    case Check::kMatches:
+        return true;
+    case Check::kDiffers:
+        // What an older build or a damaged disk left is not resumed again.
+        remove(tempPath);
+        return FreshTransfer(session, files, tempPath, callback, hashProgress, progress);
+    default:
+        return false;
+    }
 }
 
 bool FinishProduct(const ProductFiles &files)
@@ -83,6 +135,9 @@ bool FinishProduct(const ProductFiles &files)
     char finalPath[kWizardTextSize];
     ComponentPath(files.tempName, tempPath);
     DownloadPath(files.finalName, finalPath);
+    // A file there failed its check, or the product would not have been
+    // fetched: the checked one takes its place (Windows renames onto no file).
+    remove(finalPath);
     if (rename(tempPath, finalPath) == 0)
         return true;
     char provisionalPath[kWizardTextSize];

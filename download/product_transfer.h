@@ -5,6 +5,7 @@
 #define DOWNLOAD_PRODUCT_TRANSFER_H
 
 #include "download/download_progress.h"
+#include "hash/sha256.h"
 #include "sapi/sapi.h"
 #include "wizard/wizard_state.h"
 
@@ -14,24 +15,43 @@ struct ProductFiles {
     char finalName[kWizardTextSize]; // in downloads, and the name on the server
     char tempName[kWizardTextSize];  // in components while it arrives
     int statedSize;
+    bool verified;       // the catalogue gives the installer's SHA-256 ...
+    Sha256Digest sha256; // ... this one
 };
 
-// Reads the product's FILENAME, TEMPNAME and FILESIZE keys. False when one is
-// missing or a name would leave its folder.
+// Reads the product's FILENAME, TEMPNAME and FILESIZE keys, and SHA256 where
+// it is given. False when one of the first three is missing, a name would
+// leave its folder, or SHA256 is there but not 64 hexadecimal digits.
 bool ReadProductFiles(FILE *fileList, int product, ProductFiles &files);
 
-bool IsProductDownloaded(const ProductFiles &files);
+// The hashProgress functions below are called between the blocks of an
+// installer being hashed, with the run's progress as context; non-zero stops
+// the hashing. A window pumps its messages there, as in the transfer's
+// callback, so that a large installer does not freeze it.
 
-// Fetches the product into its temporary file, resuming a partial one; sets
-// the progress of the transfer. False when nothing usable arrived; a partial
-// file stays for the next run.
+enum class InstallerState {
+    kMissing,  // nothing in the downloads folder, or a file that fails its check
+    kInPlace,  // there, and whole as far as the catalogue can tell
+    kStopped,  // the check was stopped
+};
+
+// Whether the product's installer is in the downloads folder: there at all
+// for a product without SHA256, else there with that digest.
+InstallerState CheckDownloadedInstaller(const ProductFiles &files, HashProgress hashProgress,
+                                        DownloadProgress &progress);
+
+// Fetches the product into its temporary file, resuming a partial one, and
+// checks it against the catalogue's SHA256: a resumed file that fails gets
+// one fresh download, a fresh one that fails is deleted. Sets the progress
+// of the transfer. False when no whole installer arrived or the run was
+// stopped; a partial or unchecked file stays for the next run.
 bool TransferProduct(FtpSession *session, const ProductFiles &files, FtpStatusCallback callback,
-                     DownloadProgress &progress);
+                     HashProgress hashProgress, DownloadProgress &progress);
 
-// Moves the temporary file into the downloads folder under the final name:
-// renamed, or where that fails copied into a provisional name that is
-// renamed at the end. False when it did not arrive whole; then no final file
-// exists and the temporary file stays.
+// Moves the temporary file into the downloads folder under the final name,
+// in place of a file there that failed its check: renamed, or where that
+// fails copied into a provisional name that is renamed at the end. False
+// when it did not arrive whole; then the temporary file stays.
 bool FinishProduct(const ProductFiles &files);
 
 // The copy that FinishProduct falls back on; exposed for its tests.

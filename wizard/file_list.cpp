@@ -18,8 +18,6 @@ bool EqualIgnoringCase(const char *text, const char *upper, size_t length)
     return true;
 }
 
-enum class KeyValue { kAbsent, kUnreadable, kRead };
-
 // The first value of a key; a key without a readable value is present but
 // cannot be used.
 KeyValue ReadKey(FILE *fileList, const char *key, char *value)
@@ -62,11 +60,16 @@ bool ReadBitmapName(FILE *fileList, int n, char *name)
     return ReadKey(fileList, key, name) == KeyValue::kRead;
 }
 
-bool ReadProductKey(FILE *fileList, int product, const char *suffix, char *value)
+KeyValue ReadProductKeyValue(FILE *fileList, int product, const char *suffix, char *value)
 {
     char key[64];
     snprintf(key, sizeof key, "PRODUCT%d%.32s", product, suffix);
-    return ReadKey(fileList, key, value) == KeyValue::kRead;
+    return ReadKey(fileList, key, value);
+}
+
+bool ReadProductKey(FILE *fileList, int product, const char *suffix, char *value)
+{
+    return ReadProductKeyValue(fileList, product, suffix, value) == KeyValue::kRead;
 }
 
 ProductListResult ReadProducts(FILE *fileList, StringList &ids, StringList &urls)

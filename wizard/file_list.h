@@ -16,8 +16,16 @@ FILE *OpenFileList(const char *path);
 // ends the list of bitmaps.
 bool ReadBitmapName(FILE *fileList, int n, char *name);
 
+enum class KeyValue {
+    kAbsent,     // no such key
+    kUnreadable, // the key is there without a readable value
+    kRead,
+};
+
 // The first value of "PRODUCT<product><suffix>", such as PRODUCT2FILENAME,
-// into value (256 chars); false when the key is absent or has no readable value.
+// into value (256 chars).
+KeyValue ReadProductKeyValue(FILE *fileList, int product, const char *suffix, char *value);
+// The same, false unless a value was read.
 bool ReadProductKey(FILE *fileList, int product, const char *suffix, char *value);
 
 enum class ProductListResult {

@@ -31,6 +31,20 @@ TEST(ProductFiles, NamesAndStatedSize)
     EXPECT_EQ(99, files.statedSize);
 }
 
+TEST(ProductFiles, DigestIsOptionalAndTakenInEitherCase)
+{
+    ProductFiles files;
+    ASSERT_TRUE(Read(kTwoProducts, 0, files));
+    EXPECT_FALSE(files.verified);
+    const std::string digest(64, 'a');
+    ASSERT_TRUE(Read(std::string(kTwoProducts) + "PRODUCT1SHA256: " + digest + "\n", 1, files));
+    EXPECT_TRUE(files.verified);
+    EXPECT_EQ(0xAA, files.sha256.bytes[31]);
+    ASSERT_TRUE(Read(std::string(kTwoProducts) + "PRODUCT1SHA256: \"" + std::string(64, 'F') + "\"\n", 1,
+                     files));
+    EXPECT_EQ(0xFF, files.sha256.bytes[0]);
+}
+
 TEST(ProductFiles, MissingKeysAndUnsafeNamesFailTheProduct)
 {
     const struct {
@@ -43,6 +57,12 @@ TEST(ProductFiles, MissingKeysAndUnsafeNamesFailTheProduct)
         {"file name leaves its folder", "PRODUCT0FILENAME: ..\\a.exe\nPRODUCT0TEMPNAME: a.part\nPRODUCT0FILESIZE: 1\n"},
         {"temporary name with a drive", "PRODUCT0FILENAME: a.exe\nPRODUCT0TEMPNAME: C:a.part\nPRODUCT0FILESIZE: 1\n"},
         {"temporary name with a slash", "PRODUCT0FILENAME: a.exe\nPRODUCT0TEMPNAME: \"x/a.part\"\nPRODUCT0FILESIZE: 1\n"},
+        {"digest one digit short", "PRODUCT0FILENAME: a.exe\nPRODUCT0TEMPNAME: a.part\nPRODUCT0FILESIZE: 1\n"
+                                   "PRODUCT0SHA256: 0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcde\n"},
+        {"digest not hexadecimal", "PRODUCT0FILENAME: a.exe\nPRODUCT0TEMPNAME: a.part\nPRODUCT0FILESIZE: 1\n"
+                                   "PRODUCT0SHA256: 0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdeg\n"},
+        {"digest without value", "PRODUCT0FILENAME: a.exe\nPRODUCT0TEMPNAME: a.part\nPRODUCT0FILESIZE: 1\n"
+                                 "PRODUCT0SHA256:\n"},
     };
     for (const auto &c : cases) {
         ProductFiles files;

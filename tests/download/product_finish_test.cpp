@@ -40,7 +40,7 @@ protected:
     void TearDown() override { fs::remove_all(root_); }
 
     fs::path root_;
-    ProductFiles files_;
+    ProductFiles files_ = {};
     std::string bytes_;
 };
 

@@ -1,5 +1,6 @@
 // One product from the server into the downloads folder, over real sessions:
-// fresh, resumed, already whole, refused restart, empty, stopped and resumed.
+// fresh, resumed, already whole, refused restart, empty, stopped and resumed;
+// and with the catalogue's SHA-256: checked, refetched, refused, stopped.
 #include "download/product_transfer.h"
 #include "tests/ftp/real/disk_files.h"
 #include "tests/ftp/real/real_server.h"
@@ -35,28 +36,42 @@ protected:
     fs::path Installer() const { return scratch_ / "downloads" / "setup.exe"; }
 
     // Transfers and finishes the product as the engine does.
-    bool Fetch(FtpStatusCallback callback = nullptr)
+    bool Fetch(FtpStatusCallback callback = nullptr, HashProgress hashProgress = nullptr)
     {
         Session session = Open();
-        return session != nullptr && TransferProduct(session.get(), files_, callback, progress_) &&
+        return session != nullptr &&
+               TransferProduct(session.get(), files_, callback, hashProgress, progress_) &&
                FinishProduct(files_);
+    }
+
+    InstallerState Downloaded()
+    {
+        return CheckDownloadedInstaller(files_, nullptr, progress_);
     }
 
     void ExpectInstallerComplete()
     {
         EXPECT_TRUE(SameBytes(ReadBytes(Installer()), installer_));
         EXPECT_FALSE(fs::exists(Partial())) << "the partial file is left behind";
-        EXPECT_TRUE(IsProductDownloaded(files_));
+        EXPECT_EQ(InstallerState::kInPlace, Downloaded());
     }
 
-    ProductFiles files_;
+    // The catalogue gives the SHA-256 of content.
+    void Expect(const std::string &content)
+    {
+        Sha256 hash;
+        files_.verified = hash.Update(content.data(), content.size()) && hash.Finish(files_.sha256);
+        ASSERT_TRUE(files_.verified);
+    }
+
+    ProductFiles files_ = {};
     std::string installer_;
     DownloadProgress progress_ = {0, 1, 0, 0, 77, 77};
 };
 
 TEST_P(ProductTransferTest, FreshDownloadEndsInTheDownloadsFolder)
 {
-    EXPECT_FALSE(IsProductDownloaded(files_));
+    EXPECT_EQ(InstallerState::kMissing, Downloaded());
     ASSERT_TRUE(Fetch());
     ExpectInstallerComplete();
     EXPECT_EQ(0, progress_.resumeOffset);
@@ -116,6 +131,56 @@ TEST_P(ProductTransferTest, StoppedTransferLeavesAPartialFileThatTheNextRunCompl
     ASSERT_TRUE(Fetch());
     ExpectInstallerComplete();
     EXPECT_EQ(static_cast<int>(partial.size()), progress_.resumeOffset);
+}
+
+TEST_P(ProductTransferTest, CheckedInstallerIsFinished)
+{
+    Expect(installer_);
+    ASSERT_TRUE(Fetch());
+    ExpectInstallerComplete();
+}
+
+TEST_P(ProductTransferTest, ShortFileThatTheServerCallsCompleteLeavesNothing)
+{
+    Expect(installer_);
+    WriteBytes(OnServer("setup.exe"), installer_.substr(0, 70000));
+    EXPECT_FALSE(Fetch());
+    EXPECT_FALSE(fs::exists(Installer()));
+    EXPECT_FALSE(fs::exists(Partial())) << "a damaged file would be resumed next time";
+}
+
+TEST_P(ProductTransferTest, DamagedPartialFileGetsOneFreshDownload)
+{
+    Expect(installer_);
+    WriteBytes(Partial(), std::string(1000, '?'));
+    ASSERT_TRUE(Fetch());
+    ExpectInstallerComplete();
+}
+
+TEST_P(ProductTransferTest, DamagedInstallerIsReplacedOnlyByACheckedOne)
+{
+    Expect(installer_);
+    WriteBytes(Installer(), "MZ damaged");
+    EXPECT_EQ(InstallerState::kMissing, Downloaded());
+    WriteBytes(OnServer("setup.exe"), installer_.substr(1));
+    EXPECT_FALSE(Fetch());
+    EXPECT_EQ(ReadBytes(Installer()), "MZ damaged");
+    WriteBytes(OnServer("setup.exe"), installer_);
+    ASSERT_TRUE(Fetch());
+    ExpectInstallerComplete();
+}
+
+int StopHashing(void *, long long)
+{
+    return 1;
+}
+
+TEST_P(ProductTransferTest, StopWhileCheckingKeepsTheTemporaryFile)
+{
+    Expect(installer_);
+    EXPECT_FALSE(Fetch(nullptr, StopHashing));
+    EXPECT_EQ(ReadBytes(Partial()), installer_);
+    EXPECT_FALSE(fs::exists(Installer()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Servers, ProductTransferTest, ::testing::ValuesIn(kPassiveServers), ServerName);

@@ -1,5 +1,6 @@
 """A server home made for one case: the file list files.vok, in the
 keyword-parameter syntax, and the files it names."""
+import hashlib
 from pathlib import Path
 
 
@@ -20,9 +21,10 @@ class Catalogue:
             self.files[name] = content
         return self
 
-    def product(self, number, display_name, url=None, installer=None):
+    def product(self, number, display_name, url=None, installer=None, sha256=None):
         """PRODUCTn with its display name and, when given, its web address and
-        its installer (bytes), stored on the server under a name of its own."""
+        its installer (bytes), stored on the server under a name of its own,
+        and the text of its SHA256 key."""
         self.lines.append(f'PRODUCT{number}ID: "{display_name}"')
         if url is not None:
             self.lines.append(f'PRODUCT{number}URL: "{url}"')
@@ -31,6 +33,8 @@ class Catalogue:
                            f"PRODUCT{number}TEMPNAME: product{number}.part",
                            f"PRODUCT{number}FILESIZE: {len(installer)}"]
             self.files[self.installer_name(number)] = installer
+        if sha256 is not None:
+            self.lines.append(f"PRODUCT{number}SHA256: {sha256}")
         return self
 
     @staticmethod
@@ -47,6 +51,10 @@ class Catalogue:
         for name, content in self.files.items():
             (folder / name).write_bytes(content)
         return folder
+
+
+def sha256_of(content):
+    return hashlib.sha256(content).hexdigest()
 
 
 def installer_bytes(size):
