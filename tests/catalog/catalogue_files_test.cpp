@@ -46,8 +46,12 @@ TEST(CatalogueFolder, InstallersAndPanelsAreCheckedAgainstTheFolder)
         "files.vok", "BITMAP0: good.bmp\nBITMAP1: deep.bmp\nBITMAP2: narrow.bmp\nBITMAP3: cut.bmp\n"
                      "BITMAP4: empty.bmp\nBITMAP5: text.bmp\nBITMAP6: gone.bmp\n"
                      "PRODUCT0ID: \"A\"\nPRODUCT0URL: \"u\"\nPRODUCT0FILENAME: a.exe\nPRODUCT0TEMPNAME: a.part\n"
-                     "PRODUCT0FILESIZE: 100\nPRODUCT1ID: \"B\"\nPRODUCT1URL: \"v\"\nPRODUCT1FILENAME: b.exe\n"
-                     "PRODUCT1TEMPNAME: b.part\nPRODUCT1FILESIZE: 60\nPRODUCT2ID: \"C\"\nPRODUCT2URL: \"w\"\n"
+                     "PRODUCT0FILESIZE: 100\n"
+                     // the SHA-256 of b.exe, not a.exe
+                     "PRODUCT0SHA256: c01a9baa0f6b59a5a523eb9bd800dfcd56815f9266aa5f923e9bc1520f6712f2\n"
+                     "PRODUCT1ID: \"B\"\nPRODUCT1URL: \"v\"\nPRODUCT1FILENAME: b.exe\n"
+                     "PRODUCT1TEMPNAME: b.part\nPRODUCT1FILESIZE: 60\n"
+                     "PRODUCT1SHA256: C01A9BAA0F6B59A5A523EB9BD800DFCD56815F9266AA5F923E9BC1520F6712F2\nPRODUCT2ID: \"C\"\nPRODUCT2URL: \"w\"\n"
                      "PRODUCT2FILENAME: c.exe\nPRODUCT2TEMPNAME: c.part\nPRODUCT2FILESIZE: 1\n");
     Findings findings;
     std::string view;
@@ -59,6 +63,8 @@ TEST(CatalogueFolder, InstallersAndPanelsAreCheckedAgainstTheFolder)
         "BITMAP4: \"empty.bmp\" is empty, the wizard skips it",
         "BITMAP5: \"text.bmp\" is not a bitmap file, the wizard cannot read it",
         "BITMAP6: \"gone.bmp\" is not in " + folder.Path() + ", the wizard skips it",
+        "PRODUCT0SHA256: not the SHA-256 of \"a.exe\" "
+        "(2816597888e4a0d3a36b82b83316ab32680eb8f00f8cd3b904d681246d285a0e), the download of \"A\" fails",
         "PRODUCT1FILESIZE: 60, but \"b.exe\" has 50 bytes",
         "PRODUCT2FILENAME: \"c.exe\" is not in " + folder.Path(),
     };
@@ -107,6 +113,8 @@ TEST(CatalogueBuild, ValuesWithEveryMarkRoundTripAndPassTheCheck)
         EXPECT_EQ(products[n][2], ReadBack(catalogue, n, "FILENAME"));
     }
     EXPECT_EQ("6", ReadBack(catalogue, 0, "FILESIZE"));
+    // As sha256sum prints it for "MZ one".
+    EXPECT_EQ("9ee596714a3bb394ffa9a19293657c30c7e5bb9912c90de3f7675d4ab5e9f0bd", ReadBack(catalogue, 0, "SHA256"));
     // Named after the installer and its content: a new build never resumes an old partial file.
     const std::string firstTemp = ReadBack(catalogue, 0, "TEMPNAME");
     EXPECT_EQ(0u, firstTemp.find("Sample Setup-"));

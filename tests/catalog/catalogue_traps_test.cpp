@@ -126,6 +126,18 @@ TEST(CatalogueTraps, EachTrapIsReportedOnItsLine)
           "5: PRODUCT1FILESIZE: missing, the download of \"B\" fails",
           "8: PRODUCT1TEMPNAME: \"SAME.part\" is also the temporary name of PRODUCT0TEMPNAME (line 3), the two "
           "downloads share one partial file"}},
+        {"SHA-256 of 63 digits, without value, or with a non-digit; either case is fine",
+         Product(0) + "PRODUCT0SHA256: " + std::string(63, 'a') + "\n" + Product(1, "\"B\"") +
+             "PRODUCT1SHA256:\n" + Product(2, "\"C\"") + "PRODUCT2SHA256: " + std::string(63, 'F') + "g\n" +
+             Product(3, "\"D\"") + "PRODUCT3SHA256: " + std::string(32, 'F') + std::string(32, 'e') + "\n",
+         {"6: PRODUCT0SHA256: \"" + std::string(63, 'a') +
+              "\" is no SHA-256 (64 hexadecimal digits), the download of \"Alpha Suite\" fails",
+          "12: PRODUCT1SHA256: no value, the download of \"B\" fails",
+          "18: PRODUCT2SHA256: \"" + std::string(63, 'F') +
+              "g\" is no SHA-256 (64 hexadecimal digits), the download of \"C\" fails"}},
+        {"SHA-256 past the end of the list is never read",
+         Product(0) + "PRODUCT1SHA256: " + std::string(64, '0') + "\n",
+         {"6: PRODUCT1SHA256: " + never}},
         {"key without value ends Begin",
          Product(0) + "PRODUCT1ID:\nPRODUCT1URL: \"v\"\n",
          {"6: PRODUCT1ID: no value (empty, or ending in a colon, which makes it a key), Begin gives up without a "

@@ -1,5 +1,6 @@
 #include "tools/catalog/catalogue_build.h"
 
+#include "hash/sha256.h"
 #include "tools/catalog/catalogue_check.h"
 #include "tools/catalog/catalogue_writer.h"
 #include "tools/catalog/product_description.h"
@@ -37,7 +38,20 @@ std::vector<std::string> PanelBitmaps(const fs::path &folder)
     return names;
 }
 
-// The product of an entry, with the size and temporary name of its installer.
+// Lower-case hexadecimal digits, as the catalogue carries them.
+bool InstallerDigest(const fs::path &path, std::string &hex)
+{
+    Sha256Digest digest;
+    if (Sha256OfFile(path.string().c_str(), digest, nullptr, nullptr) != FileHashResult::kHashed)
+        return false;
+    char text[kSha256HexSize];
+    FormatSha256Hex(digest, text);
+    hex = text;
+    return true;
+}
+
+// The product of an entry, with the size, temporary name and SHA-256 of its
+// installer.
 bool DescribeInstaller(const fs::path &folder, const ProductEntry &entry, CatalogueProduct &product,
                        Findings &errors)
 {
@@ -52,8 +66,9 @@ bool DescribeInstaller(const fs::path &folder, const ProductEntry &entry, Catalo
         errors.Add(entry.line, "", Quoted(entry.file) + " is no file of " + folder.string());
         return false;
     }
-    product = {entry.name, entry.url, entry.file, "", fs::file_size(path, error)};
-    if (error || !TemporaryName(path.string(), entry.file, product.tempName)) {
+    product = {entry.name, entry.url, entry.file, "", fs::file_size(path, error), ""};
+    if (error || !TemporaryName(path.string(), entry.file, product.tempName) ||
+        !InstallerDigest(path, product.sha256)) {
         errors.Add(entry.line, "", Quoted(entry.file) + " cannot be read");
         return false;
     }

@@ -23,11 +23,11 @@ void CheckBitmaps(const CatalogueReading &reading, Findings &findings);
 // Where and how the product list ends, display names and web addresses.
 void CheckProducts(const CatalogueReading &reading, Findings &findings);
 
-// Each listed product's installer name, temporary name and size.
+// Each listed product's installer name, temporary name, size and SHA-256.
 void CheckProductFiles(const CatalogueReading &reading, Findings &findings);
 
-// The files in folder that the catalogue names: there, of the stated size,
-// and the bitmaps panels that the wizard shows.
+// The files in folder that the catalogue names: there, of the stated size
+// and SHA-256, and the bitmaps panels that the wizard shows.
 void CheckFolder(const CatalogueReading &reading, const std::string &folder, Findings &findings);
 
 #endif

@@ -46,6 +46,7 @@ void ReadProductFiles(FILE *file, const CatalogueLines &lines, unsigned number, 
     product.fileName = ReadKey(file, lines, ProductKey(number, "FILENAME"));
     product.tempName = ReadKey(file, lines, ProductKey(number, "TEMPNAME"));
     product.fileSize = ReadKey(file, lines, ProductKey(number, "FILESIZE"));
+    product.sha256 = ReadKey(file, lines, ProductKey(number, "SHA256"));
 }
 
 } // namespace
@@ -74,7 +75,7 @@ std::vector<const KeyRead *> AllReads(const CatalogueReading &reading)
     reads.push_back(&reading.bitmapEnd);
     for (const ProductReads &product : reading.products) {
         for (const KeyRead *read : {&product.id, &product.url, &product.fileName, &product.tempName,
-                                    &product.fileSize})
+                                    &product.fileSize, &product.sha256})
             reads.push_back(read);
     }
     reads.push_back(&reading.nextId);

@@ -17,6 +17,7 @@ struct ProductReads {
     KeyRead fileName;
     KeyRead tempName;
     KeyRead fileSize;
+    KeyRead sha256; // optional: the wizard checks the installer when it is there
 };
 
 struct CatalogueReading {

@@ -49,7 +49,7 @@ std::string CatalogueText(const std::vector<std::string> &bitmaps, const std::ve
         text += Line(key + "ID", QuotedValueText(product.name)) + Line(key + "URL", QuotedValueText(product.url)) +
                 Line(key + "FILENAME", ValueText(product.fileName)) +
                 Line(key + "TEMPNAME", ValueText(product.tempName)) +
-                Line(key + "FILESIZE", std::to_string(product.size));
+                Line(key + "FILESIZE", std::to_string(product.size)) + Line(key + "SHA256", product.sha256);
     }
     return text;
 }

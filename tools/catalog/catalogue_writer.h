@@ -1,4 +1,4 @@
-// The text of a catalogue: the bitmaps, then each product's five keys,
+// The text of a catalogue: the bitmaps, then each product's six keys,
 // every value quoted where the parser needs it.
 #ifndef TOOLS_CATALOG_CATALOGUE_WRITER_H
 #define TOOLS_CATALOG_CATALOGUE_WRITER_H
@@ -13,6 +13,7 @@ struct CatalogueProduct {
     std::string fileName;
     std::string tempName;
     uintmax_t size;
+    std::string sha256; // lower-case hexadecimal digits
 };
 
 std::string CatalogueText(const std::vector<std::string> &bitmaps, const std::vector<CatalogueProduct> &products);

@@ -2,6 +2,7 @@
 #include "tools/catalog/panel_bitmap.h"
 #include "tools/catalog/value_checks.h"
 
+#include "hash/sha256.h"
 #include "wizard/file_list.h"
 
 #include <filesystem>
@@ -31,6 +32,22 @@ std::string NotThere(const KeyRead &read, const std::string &folder)
     return Quoted(read.value) + " is not in " + folder;
 }
 
+// Against the digest the catalogue gives, in either case.
+void CheckDigest(const ProductReads &product, const fs::path &path, Findings &findings)
+{
+    const KeyRead &stated = product.sha256;
+    Sha256Digest expected, actual;
+    if (stated.outcome != KeyOutcome::kRead || !ParseSha256Hex(stated.value.c_str(), expected) ||
+        Sha256OfFile(path.string().c_str(), actual, nullptr, nullptr) != FileHashResult::kHashed ||
+        actual == expected)
+        return;
+    char hex[kSha256HexSize];
+    FormatSha256Hex(actual, hex);
+    findings.Add(LineOf(stated), stated.key,
+                 "not the SHA-256 of " + Quoted(product.fileName.value) + " (" + hex + ")" +
+                     DownloadFails(product.id));
+}
+
 void CheckInstaller(const ProductReads &product, const std::string &folder, Findings &findings)
 {
     fs::path path;
@@ -48,6 +65,7 @@ void CheckInstaller(const ProductReads &product, const std::string &folder, Find
         findings.Add(LineOf(product.fileSize), product.fileSize.key,
                      product.fileSize.value + ", but " + Quoted(product.fileName.value) + " has " +
                          std::to_string(size) + " bytes");
+    CheckDigest(product, path, findings);
 }
 
 void CheckPanel(const KeyRead &bitmap, const std::string &folder, Findings &findings)

@@ -1,6 +1,8 @@
 #include "tools/catalog/catalogue_checks.h"
 #include "tools/catalog/value_checks.h"
 
+#include "hash/sha256.h"
+
 #include <ctype.h>
 #include <map>
 
@@ -14,13 +16,29 @@ std::string FoldedCase(std::string name)
     return name;
 }
 
+void CheckHasValue(const ProductReads &product, const KeyRead &read, Findings &findings)
+{
+    if (read.outcome == KeyOutcome::kUnreadable)
+        findings.Add(LineOf(read), read.key, "no value" + DownloadFails(product.id));
+}
+
 void CheckPresent(const ProductReads &product, const KeyRead &read, Findings &findings)
 {
-    const std::string fails = ", the download of " + Quoted(product.id.value) + " fails";
     if (read.outcome == KeyOutcome::kAbsent)
-        findings.Add(LineOf(product.id), read.key, "missing" + fails);
-    else if (read.outcome == KeyOutcome::kUnreadable)
-        findings.Add(LineOf(read), read.key, "no value" + fails);
+        findings.Add(LineOf(product.id), read.key, "missing" + DownloadFails(product.id));
+    CheckHasValue(product, read, findings);
+}
+
+// Optional; once given, the wizard refuses a product whose digest it cannot read.
+void CheckDigest(const ProductReads &product, Findings &findings)
+{
+    const KeyRead &digest = product.sha256;
+    CheckHasValue(product, digest, findings);
+    CheckValueText(digest, "SHA-256", ValueKind::kWord, findings);
+    Sha256Digest parsed;
+    if (digest.outcome == KeyOutcome::kRead && !ParseSha256Hex(digest.value.c_str(), parsed))
+        findings.Add(LineOf(digest), digest.key,
+                     Quoted(digest.value) + " is no SHA-256 (64 hexadecimal digits)" + DownloadFails(product.id));
 }
 
 void CheckSize(const KeyRead &size, Findings &findings)
@@ -45,6 +63,7 @@ void CheckProductFiles(const CatalogueReading &reading, Findings &findings)
         CheckPlainFileName(product.fileName, "the download fails", findings);
         CheckPlainFileName(product.tempName, "the download fails", findings);
         CheckSize(product.fileSize, findings);
+        CheckDigest(product, findings);
         if (product.tempName.outcome != KeyOutcome::kRead)
             continue;
         const auto first = firstWithTempName.emplace(FoldedCase(product.tempName.value), &product.tempName);

@@ -88,3 +88,8 @@ bool IsByteCount(const std::string &text, long long &count)
     count = std::stoll(text);
     return count >= 1 && count <= INT_MAX;
 }
+
+std::string DownloadFails(const KeyRead &id)
+{
+    return ", the download of " + Quoted(id.value) + " fails";
+}

@@ -22,6 +22,10 @@ void CheckValueText(const KeyRead &read, const char *what, ValueKind kind, Findi
 // wizard then does ("the wizard skips it").
 void CheckPlainFileName(const KeyRead &read, const char *consequence, Findings &findings);
 
+// ", the download of "<display name>" fails": what a bad file key of the
+// product whose identity read is id does.
+std::string DownloadFails(const KeyRead &id);
+
 // A size as the wizard takes it: decimal digits only, from 1 to the largest
 // int; false otherwise.
 bool IsByteCount(const std::string &text, long long &count);
