@@ -4,6 +4,7 @@
 #include "framework/message_box.h"
 #include "sapi/sapi.h"
 #include "wizard/file_list.h"
+#include "wizard/server_session.h"
 #include "wizard/wizard_state.h"
 #include "wizard/working_paths.h"
 
@@ -26,6 +27,18 @@ void ShowStatus(CStatic &statusLine, const char *text)
 FILE *FailWith(CStatic &statusLine, const char *message)
 {
     ShowStatus(statusLine, "");
+    AfxMessageBox(message);
+    return nullptr;
+}
+
+// A server that is not secure or not trusted stays named on the status line
+// beneath the message, so that it can be told from one that is gone.
+FILE *FailToConnect(CStatic &statusLine, SessionFailure failure)
+{
+    const char *message = FailureMessage(failure);
+    if (failure == SessionFailure::kUnreachable)
+        return FailWith(statusLine, message);
+    ShowStatus(statusLine, message);
     AfxMessageBox(message);
     return nullptr;
 }
@@ -54,10 +67,10 @@ void FetchBitmaps(FtpSession *session, FILE *fileList)
 FILE *FetchFileList(CStatic &statusLine)
 {
     ShowStatus(statusLine, "Opening host connection...");
-    FtpSession *session = SAPIFtpOpenSession(wizardState.ftpHost, wizardState.ftpUser,
-                                             wizardState.ftpPassword, nullptr);
+    SessionFailure failure;
+    FtpSession *session = OpenServerSession(nullptr, &failure);
     if (session == nullptr)
-        return FailWith(statusLine, "Unable to connect to host");
+        return FailToConnect(statusLine, failure);
 
     ShowStatus(statusLine, "Downloading filelist...");
     char fileListPath[kWizardTextSize];

@@ -3,10 +3,10 @@
 
 #include "app/wizard_app.h"
 
+#include "app/server_settings.h"
 #include "app/startup_rules.h"
 #include "app/welcome_dlg.h"
 #include "app/working_folder.h"
-#include "sapi/bounded_copy.h"
 #include "wizard/wizard_state.h"
 
 #include <stdlib.h>
@@ -26,13 +26,6 @@ int WindowsVersionCode()
     if (!GetVersionExA(&version))
         return kOsCodeUnknown;
     return OsCodeFor(version.dwPlatformId, version.dwMajorVersion, version.dwMinorVersion);
-}
-
-void FillServerSettings()
-{
-    CopyBoundedText(wizardState.ftpHost, kWizardTextSize, VOK_FTP_HOST);
-    CopyBoundedText(wizardState.ftpPassword, kWizardTextSize, "wavu4n");
-    CopyBoundedText(wizardState.ftpUser, kWizardTextSize, "vok");
 }
 
 } // namespace
@@ -57,6 +50,7 @@ BOOL CWizardApp::InitInstance()
     mainWindow = &welcome;
     welcome.DoModal();
     mainWindow = nullptr;
+    RemoveTrustedCaFile();
     WSACleanup();
     return FALSE;
 }

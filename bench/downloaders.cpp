@@ -24,6 +24,24 @@ int HashCallback(void *progress, long long)
 
 Sha256Digest expectedDigest;
 
+FtpSession *Open(const FtpAccount &account, FtpStatusCallback callback)
+{
+    if (account.caFile.empty())
+        return SAPIFtpOpenSession(account.address.c_str(), account.user.c_str(),
+                                  account.password.c_str(), callback);
+    return SAPIFtpOpenSecureSession(account.address.c_str(), account.user.c_str(),
+                                    account.password.c_str(), account.caFile.c_str(), callback);
+}
+
+// curl's options and URL for remoteName, over TLS when the account says so.
+std::string CurlTarget(const FtpAccount &account, const std::string &remoteName)
+{
+    const std::string tls =
+        account.caFile.empty() ? "" : "--ssl-reqd --cacert \"" + account.caFile + "\" ";
+    return tls + "\"ftp://" + account.user + ":" + account.password + "@" + account.address + "/" +
+           remoteName + "\"";
+}
+
 // The wizard's step, checking the installer against digest when one is given.
 long long RunEngine(const FtpAccount &account, const std::string &remoteName,
                     const std::string &localPath, const Sha256Digest *digest)
@@ -41,8 +59,7 @@ long long RunEngine(const FtpAccount &account, const std::string &remoteName,
     if (digest != nullptr)
         files.sha256 = *digest;
 
-    FtpSession *session = SAPIFtpOpenSession(account.address.c_str(), account.user.c_str(),
-                                             account.password.c_str(), EngineCallback);
+    FtpSession *session = Open(account, EngineCallback);
     if (session == nullptr)
         return -1;
     const bool fetched =
@@ -59,8 +76,7 @@ long long RunEngine(const FtpAccount &account, const std::string &remoteName,
 long long DownloadWithLibrary(const FtpAccount &account, const std::string &remoteName,
                               const std::string &localPath)
 {
-    FtpSession *session = SAPIFtpOpenSession(account.address.c_str(), account.user.c_str(),
-                                             account.password.c_str(), nullptr);
+    FtpSession *session = Open(account, nullptr);
     if (session == nullptr)
         return -1;
     const int received =
@@ -89,9 +105,8 @@ long long DownloadWithCheckedEngine(const FtpAccount &account, const std::string
 long long DownloadWithCurl(const FtpAccount &account, const std::string &remoteName,
                            const std::string &localPath)
 {
-    const std::string command = "curl -s -S -o \"" + localPath + "\" \"ftp://" + account.user +
-                                ":" + account.password + "@" + account.address + "/" +
-                                remoteName + "\"";
+    const std::string command =
+        "curl -s -S -o \"" + localPath + "\" " + CurlTarget(account, remoteName);
     if (std::system(command.c_str()) != 0)
         return -1;
     return FileSize(localPath);
@@ -100,8 +115,7 @@ long long DownloadWithCurl(const FtpAccount &account, const std::string &remoteN
 long long UploadWithLibrary(const FtpAccount &account, const std::string &remoteName,
                             const std::string &localPath)
 {
-    FtpSession *session = SAPIFtpOpenSession(account.address.c_str(), account.user.c_str(),
-                                             account.password.c_str(), nullptr);
+    FtpSession *session = Open(account, nullptr);
     if (session == nullptr)
         return -1;
     const int sent = SAPIFtpFileUpload(session, localPath.c_str(), remoteName.c_str(), 1, nullptr);
@@ -112,7 +126,7 @@ long long UploadWithLibrary(const FtpAccount &account, const std::string &remote
 long long UploadWithCurl(const FtpAccount &account, const std::string &remoteName,
                          const std::string &localPath)
 {
-    const std::string command = "curl -s -S -T \"" + localPath + "\" \"ftp://" + account.user + ":" +
-                                account.password + "@" + account.address + "/" + remoteName + "\"";
+    const std::string command =
+        "curl -s -S -T \"" + localPath + "\" " + CurlTarget(account, remoteName);
     return std::system(command.c_str()) == 0 ? FileSize(localPath) : -1;
 }

@@ -2,7 +2,8 @@
 // type from a fresh login, as a program that transfers one file would: the
 // library's download call, the wizard's per-product step around it (with and
 // without the installer's SHA-256 checked), and curl;
-// the library's upload and curl -T.
+// the library's upload and curl -T. With a CA file in the account every client
+// runs over explicit FTPS, trusting that CA.
 #ifndef BENCH_DOWNLOADERS_H
 #define BENCH_DOWNLOADERS_H
 
@@ -14,6 +15,7 @@ struct FtpAccount {
     std::string address; // host:port
     std::string user;
     std::string password;
+    std::string caFile; // the CA to trust over TLS; empty for plain FTP
 };
 
 // Each gives the bytes that landed in localPath, or -1 on a failure.

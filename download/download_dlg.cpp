@@ -6,6 +6,7 @@
 #include "framework/message_box.h"
 #include "resources/resource.h"
 #include "wizard/file_list.h"
+#include "wizard/server_session.h"
 #include "wizard/wizard_state.h"
 #include "wizard/working_paths.h"
 
@@ -174,8 +175,8 @@ void CDownloadDlg::UpdateProgress()
 void CDownloadDlg::RunDownloads()
 {
     runUnderWay = true;
-    session = SAPIFtpOpenSession(wizardState.ftpHost, wizardState.ftpUser, wizardState.ftpPassword,
-                                 OnTransferProgress);
+    SessionFailure failure;
+    session = OpenServerSession(OnTransferProgress, &failure);
     if (session == nullptr && downloadProgress.stopRequested != 0) {
         // Stopped while connecting: no failure to report.
         EndRun(false);
@@ -184,7 +185,7 @@ void CDownloadDlg::RunDownloads()
     if (session == nullptr) {
         runUnderWay = false;
         // The page waits for Stop, its slide show going on.
-        AfxMessageBox("Unable to connect to host");
+        AfxMessageBox(FailureMessage(failure));
         return;
     }
     char recordPath[kWizardTextSize];

@@ -26,11 +26,21 @@ struct ReceiveStage {
 // block ends as a closed connection.
 int ReceiveMore(FtpSession *session, int *length, ReceiveStage stage)
 {
-    if (!FtpWaitReadable(session->controlSocket))
-        return stage.timedOut;
     const int room = kBlockSize - 1 - *length;
-    const int received =
-        room > 0 ? net::Receive(session->controlSocket, session->reply + *length, room) : 0;
+    int received = 0;
+    do {
+        // Decrypted bytes already taken off the socket are not waited for.
+        const bool pending = session->controlTls != NULL && tls::HasPending(session->controlTls);
+        if (!pending && !FtpWaitReadable(session->controlSocket))
+            return stage.timedOut;
+        if (room <= 0)
+            received = 0;
+        else if (session->controlTls == NULL)
+            received = net::Receive(session->controlSocket, session->reply + *length, room);
+        else
+            received = tls::Receive(session->controlTls, session->reply + *length, room);
+        // Only a secure session's socket does not block: part of a record came.
+    } while (received == net::kWouldBlock);
     if (received <= 0)
         return stage.closed;
     *length += received;
@@ -155,6 +165,7 @@ int FtpConnectControl(FtpSession *session)
     uint32_t address = 0;
     if (!SplitHost(session->host, name, &port) || FtpResolveHost(name, &address) != 0)
         return kHostNotResolved;
+    strcpy(session->hostName, name);
 
     session->controlSocket = net::CreateTcpSocket();
     if (session->controlSocket == net::kNoSocket)
@@ -211,9 +222,20 @@ int FtpReadReply(FtpSession *session)
 
 int FtpSendCommand(FtpSession *session, const char *line)
 {
-    if (FtpSendAll(session->controlSocket, line, static_cast<int>(strlen(line))) != 0)
+    const int length = static_cast<int>(strlen(line));
+    const bool sent = session->controlTls == NULL
+                          ? FtpSendAll(session->controlSocket, line, length) == 0
+                          : tls::Send(session->controlTls, line, length) == length;
+    if (!sent)
         return kCommandNotSent;
     return FtpReadReply(session);
+}
+
+void FtpCloseControl(FtpSession *session)
+{
+    tls::Close(session->controlTls);
+    session->controlTls = NULL;
+    net::Close(session->controlSocket);
 }
 
 int FtpSendCommandWith(FtpSession *session, const char *pattern, const char *argument)

@@ -38,10 +38,14 @@ int FtpResolveHost(const char *name, uint32_t *address);
 // records the local end in localAddress. 0, or -300, -301, -302.
 int FtpConnectControl(FtpSession *session);
 
+// Ends the control connection: its TLS channel first, then the socket.
+void FtpCloseControl(FtpSession *session);
+
 // Reads one reply into the session's block.
 int FtpReadReply(FtpSession *session);
 
-// Sends one command line (ending in CR LF) and reads its reply.
+// Sends one command line (ending in CR LF) and reads its reply; both go
+// through the control channel's TLS when the session has it.
 int FtpSendCommand(FtpSession *session, const char *line);
 
 // Formats "VERB %s\r\n"-style patterns with one text argument. A line that

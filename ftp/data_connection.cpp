@@ -116,16 +116,48 @@ int FtpOpenDataConnection(FtpSession *session)
 
 bool FtpAcceptDataConnection(FtpSession *session)
 {
-    if (!session->activeMode)
+    if (session->activeMode) {
+        if (FtpWaitReadable(session->listenSocket))
+            session->dataSocket = net::Accept(session->listenSocket);
+        net::Close(session->listenSocket);
+        if (session->dataSocket == net::kNoSocket)
+            return false;
+    }
+    if (session->controlTls == NULL)
         return true;
-    if (FtpWaitReadable(session->listenSocket))
-        session->dataSocket = net::Accept(session->listenSocket);
-    net::Close(session->listenSocket);
-    return session->dataSocket != net::kNoSocket;
+    // A socket that does not block lets a stalled handshake time out.
+    if (!net::SetNonBlocking(session->dataSocket))
+        return false;
+    tls::Failure failure = tls::Failure::kNone;
+    session->dataTls = tls::Open(session->dataSocket, session->hostName, session->trustedCaFile,
+                                 session->controlTls, ftpWaitSeconds, &failure);
+    return session->dataTls != NULL;
+}
+
+WaitEnd FtpEndSentData(FtpSession *session, StillWaiting stillWaiting, void *context)
+{
+    if (session->dataTls == NULL)
+        return WaitEnd::kReady;
+    tls::Close(session->dataTls);
+    session->dataTls = NULL;
+    char scrap[512];
+    for (;;) {
+        const int received = net::Receive(session->dataSocket, scrap, sizeof scrap);
+        // An end, orderly or not: the server has read what it wanted.
+        if (received == 0 || received == -1)
+            return WaitEnd::kReady;
+        if (received != net::kWouldBlock)
+            continue;
+        const WaitEnd end = FtpWait(session->dataSocket, false, stillWaiting, context);
+        if (end != WaitEnd::kReady)
+            return end;
+    }
 }
 
 void FtpCloseDataConnection(FtpSession *session)
 {
+    tls::Close(session->dataTls);
+    session->dataTls = NULL;
     net::Close(session->dataSocket);
     net::Close(session->listenSocket);
 }

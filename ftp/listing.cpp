@@ -47,9 +47,12 @@ bool Grow(ListingText *text)
 int ReceiveListingText(FtpSession *session, ListingText *text, FtpStatusCallback callback)
 {
     for (;;) {
-        if (!FtpWaitReadable(session->dataSocket))
+        if (!FtpDataPending(session) && !FtpWaitReadable(session->dataSocket))
             return kStopped;
-        const int received = net::Receive(session->dataSocket, session->reply, kBlockSize);
+        const int received = FtpReceiveData(session, session->reply, kBlockSize);
+        // Only a secure data socket does not block: part of a record came.
+        if (received == net::kWouldBlock)
+            continue;
         if (received < 0)
             return kListingReceiveFailed;
         if (received == 0)

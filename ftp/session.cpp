@@ -1,5 +1,7 @@
 // Opening, closing and keeping alive a logged-in session.
 #include "ftp/control.h"
+#include "ftp/data_connection.h"
+#include "ftp/secure_control.h"
 #include "ftp/status.h"
 #include "sapi/bounded_copy.h"
 
@@ -18,13 +20,29 @@ bool CopyWholeText(char *dest, const char *text)
 
 void FreeSession(FtpSession *session)
 {
+    free(session->trustedCaFile);
     free(session->reply);
     free(session);
 }
 
+// A copy of the CA file's path, which may be longer than a text; false when
+// memory runs out.
+bool CopyCaFile(FtpSession *session, const char *trustedCaFile)
+{
+    if (trustedCaFile == NULL)
+        return true;
+    const size_t size = strlen(trustedCaFile) + 1;
+    session->trustedCaFile = static_cast<char *>(malloc(size));
+    if (session->trustedCaFile == NULL)
+        return false;
+    memcpy(session->trustedCaFile, trustedCaFile, size);
+    return true;
+}
+
 // A record that holds its own copies of the account; null when memory runs
 // out or a text does not fit (a cut password or host would be another one).
-FtpSession *NewSession(const char *host, const char *user, const char *password)
+FtpSession *NewSession(const char *host, const char *user, const char *password, bool secure,
+                       const char *trustedCaFile)
 {
     FtpSession *session = static_cast<FtpSession *>(calloc(1, sizeof(FtpSession)));
     if (session == NULL)
@@ -34,9 +52,11 @@ FtpSession *NewSession(const char *host, const char *user, const char *password)
     session->dataSocket = net::kNoSocket;
     session->listenSocket = net::kNoSocket;
     session->pendingLength = 0;
+    session->secure = secure ? 1 : 0;
     session->reply = static_cast<char *>(malloc(kBlockSize));
     if (session->reply == NULL || !CopyWholeText(session->host, host) ||
-        !CopyWholeText(session->user, user) || !CopyWholeText(session->password, password)) {
+        !CopyWholeText(session->user, user) || !CopyWholeText(session->password, password) ||
+        !CopyCaFile(session, trustedCaFile)) {
         FreeSession(session);
         return NULL;
     }
@@ -48,9 +68,11 @@ bool Accepted(int result)
     return result >= 0 && result < 400;
 }
 
-// Connects, reads the greeting and logs in. The callback's wish to stop is
-// honoured only when stoppable; a keep-alive reports without asking.
-// 0, or -1 connection or greeting failed, -2 USER or -3 PASS refused, -4 stopped.
+// Connects, reads the greeting, secures a secure session's connection and
+// logs in. The callback's wish to stop is honoured only when stoppable; a
+// keep-alive reports without asking.
+// 0, or -1 connection, greeting or TLS failed, -2 USER or -3 PASS refused,
+// -4 stopped.
 const int kLoginConnectFailed = -1;
 const int kLoginUserRefused = -2;
 const int kLoginPasswordRefused = -3;
@@ -68,6 +90,14 @@ int LogIn(FtpSession *session, FtpStatusCallback callback, bool stoppable)
         greeting = FtpReadReply(session);
     if (greeting < 0)
         return kLoginConnectFailed;
+    // The account goes out only over a connection whose certificate passed.
+    if (session->secure) {
+        if (FtpSecureControl(session, callback) != 0)
+            return kLoginConnectFailed;
+        const char *negotiated = tls::Description(session->controlTls);
+        if (FtpReport(callback, "Secure connection: %s", negotiated) != 0 && stoppable)
+            return kLoginStopped;
+    }
     if (FtpReport(callback, "Username: %s", session->user) != 0 && stoppable)
         return kLoginStopped;
     if (!Accepted(FtpSendCommandWith(session, "USER %s\r\n", session->user)))
@@ -81,28 +111,43 @@ int LogIn(FtpSession *session, FtpStatusCallback callback, bool stoppable)
     return 0;
 }
 
-} // namespace
-
-FtpSession *SAPIFtpOpenSession(const char *host, const char *user, const char *password,
-                               FtpStatusCallback callback)
+// The open that both kinds of session share: null, with everything closed
+// and freed, unless the account is logged in.
+FtpSession *OpenSession(const char *host, const char *user, const char *password, bool secure,
+                        const char *trustedCaFile, FtpStatusCallback callback)
 {
     ftpWaitSeconds = 60;
-    FtpSession *session = NewSession(host, user, password);
+    FtpSession *session = NewSession(host, user, password, secure, trustedCaFile);
     if (session == NULL)
         return NULL;
     if (LogIn(session, callback, true) != 0) {
-        net::Close(session->controlSocket);
+        FtpCloseControl(session);
         FreeSession(session);
         return NULL;
     }
     return session;
 }
 
+} // namespace
+
+FtpSession *SAPIFtpOpenSession(const char *host, const char *user, const char *password,
+                               FtpStatusCallback callback)
+{
+    return OpenSession(host, user, password, false, NULL, callback);
+}
+
+FtpSession *SAPIFtpOpenSecureSession(const char *host, const char *user, const char *password,
+                                     const char *trustedCaFile, FtpStatusCallback callback)
+{
+    return OpenSession(host, user, password, true, trustedCaFile, callback);
+}
+
 int SAPIFtpCloseSession(FtpSession *session, FtpStatusCallback callback)
 {
     FtpReport(callback, "Quit");
     const int result = FtpSendCommand(session, "QUIT\r\n");
-    net::Close(session->controlSocket);
+    FtpCloseDataConnection(session);
+    FtpCloseControl(session);
     FreeSession(session);
     return result < 0 ? result : 0;
 }
@@ -114,13 +159,12 @@ int SAPIFtpKeepAlive(FtpSession *session, FtpStatusCallback callback)
 
     // The connection counts as dead: remake it and log in again.
     FtpSendCommand(session, "QUIT\r\n");
-    net::Close(session->controlSocket);
-    net::Close(session->dataSocket);
-    net::Close(session->listenSocket);
+    FtpCloseControl(session);
+    FtpCloseDataConnection(session);
     const int login = LogIn(session, callback, false);
     if (login == 0)
         return 1;
     if (login == kLoginConnectFailed)
-        net::Close(session->controlSocket);
+        FtpCloseControl(session);
     return login;
 }

@@ -4,6 +4,7 @@
 #define FTP_SESSION_H
 
 #include "ftp/net.h"
+#include "ftp/tls.h"
 #include "sapi/sapi.h"
 
 #include <stddef.h>
@@ -22,12 +23,20 @@ extern int ftpWaitSeconds;
 
 struct FtpSession {
     char host[ftp::kTextSize];
+    // The name or address part of host, which the certificate must match.
+    char hostName[ftp::kTextSize];
     char user[ftp::kTextSize];
     char password[ftp::kTextSize];
     char *reply;
     net::Socket controlSocket;
     net::Socket dataSocket;
     net::Socket listenSocket;
+    // A secure session runs both connections over TLS; a plain one has null
+    // channels, so that its I/O stays one branch away from the socket calls.
+    int secure;
+    char *trustedCaFile; // owned copy; null for the system's roots
+    tls::Channel *controlTls;
+    tls::Channel *dataTls;
     int activeMode; // 0 passive (PASV), 1 active (PORT)
     // A final reply that arrived in the same receive as the preliminary
     // reply before it, kept whole for the next reply read.

@@ -65,25 +65,33 @@ int ReportAgain(void *progress)
     return Report(*static_cast<const Progress *>(progress));
 }
 
+// What a wait calls between its slices: nothing without a callback.
+StillWaiting Reporter(const Progress &progress)
+{
+    return progress.callback != NULL ? ReportAgain : NULL;
+}
+
 // Waits for the data socket: 0 once it is ready, kStopped when the callback
 // asked to stop, or timedOut.
 int AwaitDataSocket(FtpSession *session, bool forWriting, Progress &progress, int timedOut)
 {
     const WaitEnd end = FtpWait(session->dataSocket, forWriting,
-                                progress.callback != NULL ? ReportAgain : NULL, &progress);
+                                Reporter(progress), &progress);
     return end == WaitEnd::kReady ? 0 : end == WaitEnd::kStopped ? kStopped : timedOut;
 }
 
 // The next block of the data connection, or a failure. A socket that does
 // not block is waited on only when nothing has arrived yet, so that a steady
-// stream costs one receive a block.
+// stream costs one receive a block; never while TLS holds decrypted bytes.
 int ReceiveBlock(FtpSession *session, bool nonBlocking, Progress &progress)
 {
     for (bool wait = !nonBlocking;; wait = true) {
-        const int failure = wait ? AwaitDataSocket(session, false, progress, kReceiveTimedOut) : 0;
+        const int failure = wait && !FtpDataPending(session)
+                                ? AwaitDataSocket(session, false, progress, kReceiveTimedOut)
+                                : 0;
         if (failure != 0)
             return failure;
-        const int received = net::Receive(session->dataSocket, session->reply, kBlockSize);
+        const int received = FtpReceiveData(session, session->reply, kBlockSize);
         if (received != net::kWouldBlock)
             return received < 0 ? kReceiveFailed : received;
     }
@@ -146,6 +154,9 @@ int FtpReceiveFile(FtpSession *session, const char *localPath, const char *mode,
 int SendBlock(FtpSession *session, const char *data, int length, bool nonBlocking,
               Progress &progress)
 {
+    // TLS sends whole blocks, waiting for room inside, up to ftpWaitSeconds.
+    if (session->dataTls != NULL)
+        return tls::Send(session->dataTls, data, length) == length ? 0 : kSendBlockFailed;
     for (bool wait = !nonBlocking; length > 0;) {
         const int failure = wait ? AwaitDataSocket(session, true, progress, kSendBlockTimedOut) : 0;
         if (failure != 0)
@@ -172,6 +183,9 @@ int FtpSendFile(FtpSession *session, FILE *file, const char *title, FtpStatusCal
     for (;;) {
         const size_t read = fread(session->reply, 1, kUploadBlockSize, file);
         if (read == 0) {
+            const WaitEnd end = FtpEndSentData(session, Reporter(progress), &progress);
+            if (end != WaitEnd::kReady)
+                return end == WaitEnd::kStopped ? kStopped : kSendBlockTimedOut;
             Report(progress);
             return progress.total;
         }

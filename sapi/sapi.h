@@ -88,6 +88,20 @@ SAPI_DATA char localAddress[256];
 /* host is a name or dotted address, optionally followed by ":port". */
 SAPI_API FtpSession *SAPIFtpOpenSession(const char *host, const char *user,
                                         const char *password, FtpStatusCallback callback);
+/* The same, over explicit TLS: after the greeting the client sends AUTH TLS,
+ * shakes hands and checks the server's certificate against the host part of
+ * host (its name, or its IPv4 address), then sends PBSZ 0, PROT P, USER and
+ * PASS over TLS; every later command, reply and data connection of the
+ * session runs over TLS too. trustedCaFile names a PEM file with the one
+ * root certificate to trust, or is null for the system's roots. Nothing
+ * falls back to plain FTP, and the account never goes out before the
+ * certificate has passed. Null on any failure, with the outcome reported as
+ *   "Secure connection: <protocol and cipher>"   (success)
+ *   "No secure connection: <the server's reply line, or TLS handshake failed>"
+ *   "Certificate not trusted: <reason>"  */
+SAPI_API FtpSession *SAPIFtpOpenSecureSession(const char *host, const char *user,
+                                              const char *password, const char *trustedCaFile,
+                                              FtpStatusCallback callback);
 SAPI_API int SAPIFtpCloseSession(FtpSession *session, FtpStatusCallback callback);
 SAPI_API int SAPIFtpKeepAlive(FtpSession *session, FtpStatusCallback callback);
 

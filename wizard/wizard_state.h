@@ -25,6 +25,8 @@ struct WizardState {
     char ftpHost[kWizardTextSize];
     char ftpUser[kWizardTextSize];
     char ftpPassword[kWizardTextSize];
+    bool ftpSecure;                     // FTPS, the certificate checked
+    char ftpTrustedCa[kWizardTextSize]; // PEM file of the one trusted CA, or empty
     char commandLine[kWizardTextSize]; // first argument that is not a switch
     StringList productIds;
     StringList productUrls;

@@ -18,6 +18,7 @@ SERVER_PORT = 2189
 
 class CutDataConnection(DownloadCase):
     server_port = SERVER_PORT
+    certificate = None
 
     def setUp(self):
         super().setUp()

@@ -55,6 +55,7 @@ class ClosingTheDownloadPage(DownloadCase):
 
 class StalledServer(DownloadCase):
     server_port = 2189
+    certificate = None
 
     def test_stop_during_a_stall_ends_the_wizard_at_once(self):
         proxy = FaultProxy(self.folder / "proxy", self.server_port)

@@ -40,7 +40,7 @@ class VendorCatalogue(WizardCase):
     def test_a_built_catalogue_is_read_as_written_to_the_finish_page(self):
         vendor = self.folder / "vendor"
         self.build_catalogue(vendor)
-        self.server.start(vendor)
+        self.server.start(vendor, certificate=self.certificate)
         self.begin_to_product_page()
         names = [name for name, _, _, _ in PRODUCTS]
         # The product page indents its entries.

@@ -7,14 +7,17 @@ FTP_PASSWORD=wavu4n
 
 ftp_server_usage() {
   echo "usage: $(basename "$0") STATE_DIR PORT [--refuse-pasv] [--seed DIR] [--write-limit BYTES]" \
-       "[--store-delay SECONDS]" >&2
+       "[--store-delay SECONDS] [--tls CERT_BASENAME [--tls-no-reuse]]" \
+       "[--cut-data-after BYTES [--cut-data-mode reset|close] [--cut-data-file NAME]]" >&2
   exit 2
 }
 
 # Sets STATE_DIR, PORT, REFUSE_PASV (0/1), SEED_DIR, WRITE_LIMIT (bytes a
-# second that a server sends files at, 0 for no limit) and STORE_DELAY
-# (seconds a server waits before it takes a file stored, where it can) from
-# the arguments.
+# second that a server sends files at, 0 for no limit), STORE_DELAY
+# (seconds a server waits before it takes a file stored, where it can),
+# TLS_CERT (the certificate's path without .pem/.key, empty for plain FTP),
+# TLS_NO_REUSE (0/1), CUT_DATA_AFTER (empty for no cut), CUT_DATA_MODE and
+# CUT_DATA_FILE from the arguments.
 ftp_server_parse_arguments() {
   [ $# -ge 2 ] || ftp_server_usage
   STATE_DIR=$1
@@ -24,16 +27,36 @@ ftp_server_parse_arguments() {
   SEED_DIR=
   WRITE_LIMIT=0
   STORE_DELAY=0
+  TLS_CERT=
+  TLS_NO_REUSE=0
+  CUT_DATA_AFTER=
+  CUT_DATA_MODE=reset
+  CUT_DATA_FILE=
   while [ $# -gt 0 ]; do
     case $1 in
       --refuse-pasv) REFUSE_PASV=1 ;;
       --seed) [ $# -ge 2 ] || ftp_server_usage; SEED_DIR=$2; shift ;;
       --write-limit) [ $# -ge 2 ] || ftp_server_usage; WRITE_LIMIT=$2; shift ;;
       --store-delay) [ $# -ge 2 ] || ftp_server_usage; STORE_DELAY=$2; shift ;;
+      --tls) [ $# -ge 2 ] || ftp_server_usage; TLS_CERT=$2; shift ;;
+      --tls-no-reuse) TLS_NO_REUSE=1 ;;
+      --cut-data-after) [ $# -ge 2 ] || ftp_server_usage; CUT_DATA_AFTER=$2; shift ;;
+      --cut-data-mode) [ $# -ge 2 ] || ftp_server_usage; CUT_DATA_MODE=$2; shift ;;
+      --cut-data-file) [ $# -ge 2 ] || ftp_server_usage; CUT_DATA_FILE=$2; shift ;;
       *) ftp_server_usage ;;
     esac
     shift
   done
+  if [ -n "$TLS_CERT" ]; then
+    # Absolute, since servers resolve paths from folders of their own.
+    TLS_CERT=$(cd "$(dirname "$TLS_CERT")" && pwd)/$(basename "$TLS_CERT")
+    local file
+    for file in "$TLS_CERT.pem" "$TLS_CERT.key"; do
+      [ -r "$file" ] || { echo "$(basename "$0"): cannot read $file" >&2; exit 2; }
+    done
+  fi
+  [ "$TLS_NO_REUSE" -eq 0 ] || [ -n "$TLS_CERT" ] ||
+    { echo "$(basename "$0"): --tls-no-reuse needs --tls" >&2; exit 2; }
 }
 
 port_answers() {

@@ -20,6 +20,9 @@ class WizardCase(unittest.TestCase):
     # Where the case's server listens when something else takes the address
     # that vok.exe was built for; None: the server takes it.
     server_port = None
+    # The wizard and its server speak FTPS with the test certificate of this
+    # name; None: both plain, for a proxy that reads the control connection.
+    certificate = "server"
 
     def setUp(self):
         self.folder = settings.work_folder() / "cases" / self.id()
@@ -43,10 +46,11 @@ class WizardCase(unittest.TestCase):
 
     def start_server(self, catalogue, with_file_list=True, write_limit=0, store_delay=0):
         self.server.start(catalogue.write(self.folder / "catalogue", with_file_list), write_limit,
-                          store_delay)
+                          store_delay, self.certificate)
 
     def start_wizard(self):
-        self.wizard = WizardProcess(self.prefix, self.folder / "vok.log")
+        self.wizard = WizardProcess(self.prefix, self.folder / "vok.log",
+                                    plain=self.certificate is None)
         self.robot.wait_dialog(wizard.BEGIN, timeout=30)
 
     # Steps that many cases take.

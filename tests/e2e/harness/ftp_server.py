@@ -18,13 +18,17 @@ class FtpServer:
     def home(self):
         return self.state_dir / "home"
 
-    def start(self, seed_folder, write_limit=0, store_delay=0):
+    def start(self, seed_folder, write_limit=0, store_delay=0, certificate=None):
         """write_limit: bytes a second that files are sent at (0: no limit);
-        store_delay: seconds the server holds still before it answers a STOR."""
+        store_delay: seconds the server holds still before it answers a STOR;
+        certificate: the name of a test certificate (make-test-certificates)
+        that the server requires TLS with, or None for plain FTP."""
         script = settings.ftp_server_scripts() / "start-pyftpdlib"
-        subprocess.run([str(script), str(self.state_dir), str(self.port), "--seed",
-                        str(seed_folder), "--write-limit", str(write_limit),
-                        "--store-delay", str(store_delay)],
+        options = ["--seed", str(seed_folder), "--write-limit", str(write_limit),
+                   "--store-delay", str(store_delay)]
+        if certificate is not None:
+            options += ["--tls", str(settings.test_certificates() / certificate)]
+        subprocess.run([str(script), str(self.state_dir), str(self.port), *options],
                        stdin=subprocess.DEVNULL, check=True, timeout=60)
 
     def commands(self):

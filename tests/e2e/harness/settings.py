@@ -18,8 +18,16 @@ def _existing_program(variable):
     return path
 
 
-def vok_exe():
-    return _existing_program("VOK_E2E_VOK")
+def vok_exe(plain=False):
+    """The wizard as built (FTPS, trusting the test CA alone), or its twin
+    built for a plain server."""
+    return _existing_program("VOK_E2E_VOK_PLAIN" if plain else "VOK_E2E_VOK")
+
+
+def test_certificates():
+    """tests/servers/make-test-certificates' folder: the test CA and the
+    servers' certificates."""
+    return _path("VOK_E2E_CERTIFICATES")
 
 
 def robot_exe():

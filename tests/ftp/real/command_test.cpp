@@ -1,6 +1,6 @@
 // Login and the single commands (delete, rename, directories) against each
-// kind of real server; they need no data connection, so the passive
-// instances suffice.
+// kind of real server, plain and over TLS; they need no data connection, so
+// the passive instances suffice.
 #include "tests/ftp/real/disk_files.h"
 #include "tests/ftp/real/real_server.h"
 
@@ -31,7 +31,7 @@ TEST_P(CommandTest, LoginRecordsTheLocalAddressAndStaysAlive)
 
 TEST_P(CommandTest, WrongPasswordIsRefused)
 {
-    EXPECT_EQ(SAPIFtpOpenSession(address_.c_str(), "vok", "not-the-password", nullptr), nullptr);
+    EXPECT_EQ(OpenWith("not-the-password"), nullptr);
 }
 
 TEST_P(CommandTest, DeleteRemovesTheFileAndRefusesAMissingOne)
@@ -98,5 +98,7 @@ TEST_P(CommandTest, ChangeDirectoryDownAndBackUp)
 
 INSTANTIATE_TEST_SUITE_P(RealServers, CommandTest, ::testing::ValuesIn(kPassiveServers),
                          ServerName);
+INSTANTIATE_TEST_SUITE_P(SecureServers, CommandTest,
+                         ::testing::ValuesIn(kPassiveSecureServers), ServerName);
 
 } // namespace

@@ -1,6 +1,7 @@
-// SAPIFtpListing against every real server, in passive and in active mode,
-// on the "listing" folder that server-home/ seeds into each server's home: two
-// files (one with a space in its name), a subdirectory and a symbolic link.
+// SAPIFtpListing against every real server, plain and over TLS, in passive
+// and in active mode, on the "listing" folder that server-home/ seeds into
+// each server's home: two files (one with a space in its name), a
+// subdirectory and a symbolic link.
 #include "tests/ftp/real/real_server.h"
 
 #include <cstdlib>
@@ -88,6 +89,8 @@ TEST_P(ListingTest, EmptyDirectoryGivesOnlyTheEndMark)
 }
 
 INSTANTIATE_TEST_SUITE_P(RealServers, ListingTest, ::testing::ValuesIn(kAllServers),
+                         ServerName);
+INSTANTIATE_TEST_SUITE_P(SecureServers, ListingTest, ::testing::ValuesIn(kAllSecureServers),
                          ServerName);
 
 } // namespace

@@ -23,15 +23,26 @@ std::string Upper(std::string text)
 
 } // namespace
 
+ServerPlace FindServer(const std::string &name)
+{
+    const std::string variable = "VOK_FTP_" + Upper(name);
+    ServerPlace place{Environment(variable), Environment(variable + "_HOME"),
+                      Environment(variable + "_CA")};
+    EXPECT_FALSE(place.address.empty() || place.home.empty())
+        << variable << " and " << variable << "_HOME must be set"
+        << " (CTest sets them and starts the servers)";
+    return place;
+}
+
 void RealServerTest::SetUp()
 {
-    const std::string variable = "VOK_FTP_" + Upper(GetParam());
-    address_ = Environment(variable);
-    home_ = Environment(variable + "_HOME");
+    const ServerPlace place = FindServer(GetParam());
+    address_ = place.address;
+    home_ = place.home;
+    caFile_ = place.caFile;
     const std::string scratch = Environment("VOK_FTP_SCRATCH");
     ASSERT_FALSE(address_.empty() || home_.empty() || scratch.empty())
-        << variable << ", " << variable << "_HOME and VOK_FTP_SCRATCH must be set"
-        << " (CTest sets them and starts the servers)";
+        << "VOK_FTP_SCRATCH must be set too";
     ASSERT_TRUE(std::filesystem::is_directory(home_)) << home_;
 
     scratch_ = std::filesystem::path(scratch) / GetParam();
@@ -47,9 +58,16 @@ void RealServerTest::TearDown()
     }
 }
 
+FtpSession *RealServerTest::OpenWith(const char *password) const
+{
+    return caFile_.empty() ? SAPIFtpOpenSession(address_.c_str(), "vok", password, nullptr)
+                           : SAPIFtpOpenSecureSession(address_.c_str(), "vok", password,
+                                                      caFile_.c_str(), nullptr);
+}
+
 Session RealServerTest::Open() const
 {
-    Session session(SAPIFtpOpenSession(address_.c_str(), "vok", "wavu4n", nullptr));
+    Session session(OpenWith("wavu4n"));
     EXPECT_NE(session, nullptr) << "login at " << address_ << " failed";
     return session;
 }

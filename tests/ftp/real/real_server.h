@@ -27,6 +27,30 @@ inline constexpr const char *kPassiveServers[] = {
     "proftpd",
 };
 
+// The same servers speaking explicit FTPS only (TLS required), with a
+// certificate from the test CA for 127.0.0.1 and localhost. CTest hands them
+// over as above, and VOK_FTP_<NAME>_CA names the CA's certificate.
+inline constexpr const char *kAllSecureServers[] = {
+    "pyftpdlib_tls",
+    "pyftpdlib_tls_active",
+    "proftpd_tls",
+    "proftpd_tls_active",
+};
+
+inline constexpr const char *kPassiveSecureServers[] = {
+    "pyftpdlib_tls",
+    "proftpd_tls",
+};
+
+// Where a server that CTest started is found: empty fields, and a failure
+// naming the variables, when they are not set.
+struct ServerPlace {
+    std::string address;        // "127.0.0.1:port"
+    std::filesystem::path home; // its home on disk
+    std::string caFile;         // a secure server's trusted root; empty for plain FTP
+};
+ServerPlace FindServer(const std::string &name);
+
 struct SessionCloser {
     void operator()(FtpSession *session) const { SAPIFtpCloseSession(session, nullptr); }
 };
@@ -38,9 +62,11 @@ protected:
     // Every session, file and socket that the test opened is closed again.
     void TearDown() override;
 
-    // A session logged in as the test account; null (with a failure) when
-    // the server does not let it in.
+    // A session logged in as the test account, secure on a secure server;
+    // null (with a failure) when the server does not let it in.
     Session Open() const;
+    // The same open with another password: the session, or null.
+    FtpSession *OpenWith(const char *password) const;
 
     // Where a name in the server's home lies on disk.
     std::filesystem::path OnServer(const std::string &name) const { return home_ / name; }
@@ -49,6 +75,7 @@ protected:
 
     std::string address_;
     std::filesystem::path home_;
+    std::string caFile_;
     std::filesystem::path scratch_;
     int descriptorsBefore_ = -1;
 };

@@ -1,5 +1,6 @@
-// Downloads, resumed downloads and uploads against every real server, in
-// passive and in active mode, checked byte for byte on both sides.
+// Downloads, resumed downloads and uploads against every real server, plain
+// and over TLS, in passive and in active mode, checked byte for byte on both
+// sides.
 #include "tests/ftp/real/disk_files.h"
 #include "tests/ftp/real/real_server.h"
 #include "tests/ftp/real/status_probe.h"
@@ -138,6 +139,8 @@ TEST_P(TransferTest, TextUploadIsStoredWithTheServersLineEnds)
 }
 
 INSTANTIATE_TEST_SUITE_P(RealServers, TransferTest, ::testing::ValuesIn(kAllServers),
+                         ServerName);
+INSTANTIATE_TEST_SUITE_P(SecureServers, TransferTest, ::testing::ValuesIn(kAllSecureServers),
                          ServerName);
 
 } // namespace
