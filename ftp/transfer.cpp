@@ -27,7 +27,8 @@ const int kSendFileNotOpened = -801;
 const int kSendBlockTimedOut = -802;
 const int kSendBlockFailed = -803;
 
-// Uploads read the local file in blocks of this size.
+// Uploads read the local file in blocks of this size; over TLS in blocks of
+// a whole record, so that each block costs one record and one send.
 const int kUploadBlockSize = 4096;
 // Files are read and written through a buffer of this size, in large pieces
 // (a stream's own buffer is a few KiB).
@@ -181,7 +182,8 @@ int FtpSendFile(FtpSession *session, FILE *file, const char *title, FtpStatusCal
     const bool nonBlocking = net::SetNonBlocking(session->dataSocket);
     Progress progress = {callback, title, "stored", 0};
     for (;;) {
-        const size_t read = fread(session->reply, 1, kUploadBlockSize, file);
+        const size_t read =
+            fread(session->reply, 1, session->dataTls != NULL ? kBlockSize : kUploadBlockSize, file);
         if (read == 0) {
             const WaitEnd end = FtpEndSentData(session, Reporter(progress), &progress);
             if (end != WaitEnd::kReady)

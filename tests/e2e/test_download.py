@@ -40,6 +40,30 @@ class DownloadCase(WizardCase):
     def retrieved(self):
         return [line for line in self.server.commands() if line.startswith("RETR ")]
 
+    def assert_run_ends_silently(self):
+        self.assertIsNone(self.robot.message_within(seconds=3))
+        self.assert_wizard_ends()
+
+    def stopped_partial_file(self, installer):
+        """What a stopped run left of product 0: a true prefix, no installer."""
+        partial = self.working_file("components", "product0.part").read_bytes()
+        self.assertTrue(0 < len(partial) < len(installer), len(partial))
+        self.assertEqual(partial, installer[:len(partial)])
+        self.assertFalse(self.working_file("downloads", "product0.exe").exists())
+        return partial
+
+    def assert_next_run_resumes(self, catalogue, partial, installer):
+        """A new run, on a server at full speed, takes up where the last one
+        stopped and finishes product 0."""
+        self.stop_wine()
+        self.prefix.keep_server_running()
+        self.server.stop()
+        self.start_server(catalogue)
+        self.run_to_download(ticks=(0,))
+        self.wait_finish_page()
+        self.assertIn(f"REST {len(partial)}", self.server.commands())
+        self.assert_installed("product0.exe", installer)
+
 
 class WholeRun(DownloadCase):
     def test_two_of_three_products_reach_the_finish_page(self):
@@ -106,27 +130,11 @@ class StoppedRun(DownloadCase):
 
         self.robot.click(wizard.DOWNLOAD_STOP)
         self.assert_wizard_ends()
-        partial = self.working_file("components", "product0.part").read_bytes()
-        self.assertTrue(0 < len(partial) < len(SLOW))
-        self.assertEqual(partial, SLOW[:len(partial)])
-        self.assertFalse(self.working_file("downloads", "product0.exe").exists())
-
-        # The next run, on a server at full speed, takes up where this one stopped.
-        self.stop_wine()
-        self.prefix.keep_server_running()
-        self.server.stop()
-        self.start_server(catalogue)
-        self.run_to_download(ticks=(0,))
-        self.wait_finish_page()
-        self.assertIn(f"REST {len(partial)}", self.server.commands())
-        self.assert_installed("product0.exe", SLOW)
+        partial = self.stopped_partial_file(SLOW)
+        self.assert_next_run_resumes(catalogue, partial, SLOW)
 
 
 class FailedRun(DownloadCase):
-    def assert_run_ends_silently(self):
-        self.assertIsNone(self.robot.message_within(seconds=3))
-        self.assert_wizard_ends()
-
     def test_an_empty_remote_file_ends_the_wizard_without_a_message(self):
         self.start_server(Catalogue().product(0, "Empty Kit", "http://example.com/e", installer=b""))
         self.run_to_download(ticks=(0,))

@@ -3,12 +3,12 @@ installer as a program of its own, and Locate... saying where it lies."""
 import unittest
 
 from harness import settings, wizard
-from harness.case import WizardCase
 from harness.catalogue import Catalogue
 from harness.machine import CommandLog
+from test_download import DownloadCase
 
 
-class FinishPage(WizardCase):
+class FinishPage(DownloadCase):
     def setUp(self):
         super().setUp()
         # The installers stand in with the command recorder, which logs each start.
@@ -17,14 +17,8 @@ class FinishPage(WizardCase):
                           .product(0, "Alpha Suite", "http://example.com/alpha", installer=recorder)
                           .product(1, "Beta Tools", "http://example.com/beta", installer=recorder)
                           .product(2, "Gamma Kit", "http://example.com/gamma", installer=recorder))
-        self.begin_to_product_page()
-        self.robot.tick(wizard.PRODUCT_LIST, 0)
-        self.robot.tick(wizard.PRODUCT_LIST, 2)
-        self.robot.click(wizard.PRODUCT_NEXT)
-        self.robot.wait_dialog(wizard.REGISTRATION_NEXT)
-        self.registration_to_ready()
-        self.robot.click(wizard.READY_DOWNLOAD)
-        self.robot.wait_dialog(wizard.FINISH_INSTALL, timeout=60)
+        self.run_to_download(ticks=(0, 2))
+        self.wait_finish_page()
 
     def test_install_starts_the_installer_each_time_and_the_page_stays(self):
         self.robot.click(wizard.FINISH_INSTALL)
@@ -57,7 +51,7 @@ class FinishPage(WizardCase):
         self.robot.wait_dialog(wizard.FINISH_INSTALL)
 
 
-class TwinProducts(WizardCase):
+class TwinProducts(DownloadCase):
     def test_a_twin_whose_file_name_leaves_the_folder_is_not_located(self):
         # The finish page finds the installer by display name, so it meets the
         # first twin's file name, which the download engine never took.
@@ -65,13 +59,8 @@ class TwinProducts(WizardCase):
                           .product(0, "Twin Kit", "http://example.com/a")
                           .line(r'PRODUCT0FILENAME: "..\..\outside.exe"')
                           .product(1, "Twin Kit", "http://example.com/b", installer=b"MZ twin"))
-        self.begin_to_product_page()
-        self.robot.tick(wizard.PRODUCT_LIST, 1)
-        self.robot.click(wizard.PRODUCT_NEXT)
-        self.robot.wait_dialog(wizard.REGISTRATION_NEXT)
-        self.registration_to_ready()
-        self.robot.click(wizard.READY_DOWNLOAD)
-        self.robot.wait_dialog(wizard.FINISH_INSTALL, timeout=60)
+        self.run_to_download(ticks=(1,))
+        self.wait_finish_page()
         self.robot.select(wizard.FINISH_LIST, 0)
         self.robot.click(wizard.FINISH_LOCATE)
         self.assertIsNone(self.robot.message_within(seconds=3))

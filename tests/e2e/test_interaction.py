@@ -26,19 +26,8 @@ class ClosingTheDownloadPage(DownloadCase):
         # The slow server reports many times a second: no window stays, and the
         # process ends instead of downloading on behind a usable welcome dialog.
         self.assert_ends_within(2)
-        partial = self.working_file("components", "product0.part").read_bytes()
-        self.assertTrue(0 < len(partial) < len(SLOW), len(partial))
-        self.assertEqual(partial, SLOW[:len(partial)])
-        self.assertFalse(self.working_file("downloads", "product0.exe").exists())
-
-        self.stop_wine()
-        self.prefix.keep_server_running()
-        self.server.stop()
-        self.start_server(SLOW_SUITE)
-        self.run_to_download(ticks=(0,))
-        self.wait_finish_page()
-        self.assertIn(f"REST {len(partial)}", self.server.commands())
-        self.assert_installed("product0.exe", SLOW)
+        partial = self.stopped_partial_file(SLOW)
+        self.assert_next_run_resumes(SLOW_SUITE, partial, SLOW)
 
     def test_a_stop_while_the_record_is_uploaded_ends_the_run_before_the_products(self):
         self.start_server(SLOW_SUITE, store_delay=3)
