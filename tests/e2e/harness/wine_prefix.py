@@ -5,6 +5,7 @@ case cannot change the template."""
 import os
 import shutil
 import subprocess
+import time
 from pathlib import Path
 
 from harness import settings
@@ -36,12 +37,6 @@ class WinePrefix:
         has just lost its last client shuts down can fail."""
         subprocess.run(["wineserver", "-p"], env=self.environment, check=True, timeout=60)
 
-    def run(self, *arguments, timeout=60):
-        """Runs a Windows program (wine-run adds the project's settings) to its end."""
-        subprocess.run([str(settings.wine_run()), *map(str, arguments)], env=self.environment,
-                       stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, check=True,
-                       timeout=timeout)
-
     def start(self, program, log_path):
         """Starts a Windows program in the background."""
         with open(log_path, "wb") as log:
@@ -51,17 +46,36 @@ class WinePrefix:
 
     def set_registry_text(self, key, name, value, kind="REG_SZ"):
         """kind REG_EXPAND_SZ stores the text with its %VARIABLES% unexpanded."""
-        self.run("reg", "add", key, "/v", name, "/t", kind, "/d", value, "/f")
+        self._write_registry("add", key, "/v", name, "/t", kind, "/d", value, "/f")
 
     def set_registry_default(self, key, value):
         """The unnamed default value of a key, as text."""
-        self.run("reg", "add", key, "/ve", "/t", "REG_SZ", "/d", value, "/f")
+        self._write_registry("add", key, "/ve", "/t", "REG_SZ", "/d", value, "/f")
 
     def delete_registry_key(self, key):
-        subprocess.run([str(settings.wine_run()), "reg", "delete", key, "/f"],
-                       env=self.environment, stdin=subprocess.DEVNULL,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False,
-                       timeout=60)
+        self._reg("delete", key, "/f")
+
+    def _write_registry(self, *arguments):
+        """reg.exe has been seen to fail once, without a reason, on a loaded
+        machine; a write is tried a second time before the case fails, and
+        what reg says is kept in reg.log beside the prefix."""
+        if self._reg(*arguments) == 0:
+            return
+        time.sleep(1)
+        if self._reg(*arguments) != 0:
+            raise RuntimeError(f"reg failed twice:\n{self._reg_log.read_text(errors='replace')}")
+
+    def _reg(self, *arguments):
+        with open(self._reg_log, "ab") as log:
+            log.write(f"reg {' '.join(arguments)}\n".encode())
+            log.flush()
+            return subprocess.run([str(settings.wine_run()), "reg", *arguments],
+                                  env=self.environment, stdin=subprocess.DEVNULL, stdout=log,
+                                  stderr=log, check=False, timeout=60).returncode
+
+    @property
+    def _reg_log(self):
+        return self.path.parent / "reg.log"
 
     @property
     def drive_c(self):
