@@ -252,11 +252,11 @@ int CDownloadDlg::DownloadProduct(int product)
     return FinishProduct(files) ? 0 : -1;
 }
 
-void CDownloadDlg::ShowProductComplete(int statedSize)
+void CDownloadDlg::ShowProductComplete(long long statedSize)
 {
     fileBar.SetPos(100);
     percentText.SetText("100% Complete");
     char bytes[32];
-    snprintf(bytes, sizeof bytes, "%d", statedSize);
+    snprintf(bytes, sizeof bytes, "%lld", statedSize);
     bytesText.SetText(bytes);
 }

@@ -39,7 +39,7 @@ private:
     void EndRun(bool complete);
     // 0 when the product's installer is in the downloads folder, else -1.
     int DownloadProduct(int product);
-    void ShowProductComplete(int statedSize);
+    void ShowProductComplete(long long statedSize);
 
     CProgressCtrl overallBar;
     CStatic overallText;

@@ -26,8 +26,8 @@ int RecordTransferReport(DownloadProgress &progress, const char *text)
     progress.bytesThisTransfer = 0;
     const char *count = strstr(text, ": ");
     if (strstr(text, "bytes retrieved") != nullptr && count != nullptr) {
-        const long bytes = strtol(count + 2, nullptr, 10);
-        progress.bytesThisTransfer = bytes > INT_MAX ? INT_MAX : bytes < 0 ? 0 : static_cast<int>(bytes);
+        const long long bytes = strtoll(count + 2, nullptr, 10);
+        progress.bytesThisTransfer = bytes < 0 ? 0 : bytes;
     }
     return progress.stopRequested != 0 ? -1 : 0;
 }
@@ -43,6 +43,7 @@ ProgressView ViewOfProgress(const DownloadProgress &progress)
     view.fileBar = WholePercent(filePercent);
     view.overallBar = WholePercent(share * (filePercent * 0.01) + share * progress.productsDone);
     snprintf(view.percentText, sizeof view.percentText, "%d%% Complete", view.fileBar);
-    snprintf(view.bytesText, sizeof view.bytesText, "%.0f of %d", bytes, progress.fileSize);
+    snprintf(view.bytesText, sizeof view.bytesText, "%lld of %lld",
+             progress.resumeOffset + progress.bytesThisTransfer, progress.fileSize);
     return view;
 }

@@ -7,9 +7,10 @@ struct DownloadProgress {
     int stopRequested;     // set by Stop; never cleared, so no Stop is lost between transfers
     int productsSelected;  // products chosen in this run
     int productsDone;      // of those, fetched or found already downloaded
-    int fileSize;          // the current product's stated size
-    int resumeOffset;      // size of its partial file when the transfer began
-    int bytesThisTransfer; // received by the current transfer
+    // Byte counts, of installers of any size.
+    long long fileSize;          // the current product's stated size
+    long long resumeOffset;      // size of its partial file when the transfer began
+    long long bytesThisTransfer; // received by the current transfer
 };
 
 extern DownloadProgress downloadProgress;
@@ -25,7 +26,7 @@ struct ProgressView {
     int fileBar;     // the bar clamps values above 100 itself
     int overallBar;
     char percentText[32]; // "<n>% Complete"; over 100 for a file larger than stated
-    char bytesText[32];   // "<bytes so far> of <stated size>"
+    char bytesText[48];   // "<bytes so far> of <stated size>"
 };
 
 ProgressView ViewOfProgress(const DownloadProgress &progress);

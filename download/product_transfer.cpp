@@ -3,29 +3,22 @@
 #include "wizard/file_list.h"
 #include "wizard/working_paths.h"
 
-#include <limits.h>
+#include "sapi/local_file_size.h"
+
 #include <stdlib.h>
-#include <sys/stat.h>
 
 namespace {
 
 const int kCopyBlockSize = 65536;
 
-// Size of an existing file, or -1 when there is none.
-long long FileSize(const char *path)
-{
-    struct stat status;
-    return stat(path, &status) == 0 ? static_cast<long long>(status.st_size) : -1;
-}
-
 // A reply of 500 and above to REST, or to the RETR after it (554): the
 // server will not restart, though it may still send the whole file.
-bool RestartRefused(int result)
+bool RestartRefused(long long result)
 {
     return result <= -500 && result >= -599;
 }
 
-void StartTransfer(DownloadProgress &progress, int resumeOffset, int statedSize)
+void StartTransfer(DownloadProgress &progress, long long resumeOffset, long long statedSize)
 {
     progress.bytesThisTransfer = 0;
     progress.resumeOffset = resumeOffset;
@@ -58,7 +51,7 @@ bool FreshTransfer(FtpSession *session, const ProductFiles &files, const char *t
 {
     StartTransfer(progress, 0, files.statedSize);
     // An empty file is no installer.
-    if (SAPIFtpFileDownload(session, files.finalName, tempPath, 1, callback) <= 0)
+    if (SAPIFtpFileDownload64(session, files.finalName, tempPath, 1, callback) <= 0)
         return false;
     const Check check = CheckFile(files, tempPath, hashProgress, progress);
     if (check == Check::kDiffers)
@@ -75,7 +68,8 @@ bool ReadProductFiles(FILE *fileList, int product, ProductFiles &files)
         !ReadProductKey(fileList, product, "TEMPNAME", files.tempName) ||
         !ReadProductKey(fileList, product, "FILESIZE", size))
         return false;
-    files.statedSize = atoi(size);
+    // As atoi reads it, in 64 bits: what does not start with digits is 0.
+    files.statedSize = strtoll(size, nullptr, 10);
     char digest[kWizardTextSize];
     const KeyValue hash = ReadProductKeyValue(fileList, product, "SHA256", digest);
     files.verified = hash != KeyValue::kAbsent;
@@ -89,7 +83,7 @@ InstallerState CheckDownloadedInstaller(const ProductFiles &files, HashProgress 
 {
     char path[kWizardTextSize];
     DownloadPath(files.finalName, path);
-    if (FileSize(path) < 0)
+    if (LocalFileSize(path) < 0)
         return InstallerState::kMissing;
     switch (CheckFile(files, path, hashProgress, progress)) {
     case Check::kMatches:
@@ -106,12 +100,12 @@ bool TransferProduct(FtpSession *session, const ProductFiles &files, FtpStatusCa
 {
     char tempPath[kWizardTextSize];
     ComponentPath(files.tempName, tempPath);
-    const long long partialSize = FileSize(tempPath);
+    const long long partialSize = LocalFileSize(tempPath);
     // An empty leftover holds nothing to resume from.
-    if (partialSize <= 0 || partialSize > INT_MAX)
+    if (partialSize <= 0)
         return FreshTransfer(session, files, tempPath, callback, hashProgress, progress);
-    StartTransfer(progress, static_cast<int>(partialSize), files.statedSize);
-    const int appended = SAPIFtpFileAppend(session, files.finalName, tempPath, 1, callback);
+    StartTransfer(progress, partialSize, files.statedSize);
+    const long long appended = SAPIFtpFileAppend64(session, files.finalName, tempPath, 1, callback);
     if (RestartRefused(appended))
         return FreshTransfer(session, files, tempPath, callback, hashProgress, progress);
     // No new bytes after a normal end: the partial file was already whole.

@@ -14,7 +14,7 @@
 struct ProductFiles {
     char finalName[kWizardTextSize]; // in downloads, and the name on the server
     char tempName[kWizardTextSize];  // in components while it arrives
-    int statedSize;
+    long long statedSize;
     bool verified;       // the catalogue gives the installer's SHA-256 ...
     Sha256Digest sha256; // ... this one
 };

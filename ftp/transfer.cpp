@@ -4,12 +4,12 @@
 #include "ftp/data_connection.h"
 #include "ftp/status.h"
 #include "ftp/wait.h"
+#include "sapi/local_file_size.h"
 
 #include <limits.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
-#include <sys/stat.h>
 
 using namespace ftp;
 
@@ -52,12 +52,12 @@ struct Progress {
     FtpStatusCallback callback;
     const char *title;
     const char *verb; // "retrieved" or "stored"
-    int total;
+    long long total;
 };
 
 int Report(const Progress &progress)
 {
-    return FtpReport(progress.callback, "%s: %d bytes %s", progress.title, progress.total,
+    return FtpReport(progress.callback, "%s: %lld bytes %s", progress.title, progress.total,
                      progress.verb);
 }
 
@@ -100,7 +100,7 @@ int ReceiveBlock(FtpSession *session, bool nonBlocking, Progress &progress)
 
 // Receives the data connection into the open file until the server closes
 // it: the byte count, or a failure.
-int ReceiveInto(FtpSession *session, FILE *file, Progress &progress)
+long long ReceiveInto(FtpSession *session, FILE *file, Progress &progress)
 {
     const bool nonBlocking = net::SetNonBlocking(session->dataSocket);
     for (;;) {
@@ -114,9 +114,7 @@ int ReceiveInto(FtpSession *session, FILE *file, Progress &progress)
             Report(progress);
             return progress.total;
         }
-        // Also past the 2 GiB that a count can hold.
-        if (received > INT_MAX - progress.total ||
-            fwrite(session->reply, 1, received, file) != static_cast<size_t>(received))
+        if (fwrite(session->reply, 1, received, file) != static_cast<size_t>(received))
             return kReceiveWriteShort;
         progress.total += received;
         if (Report(progress) != 0)
@@ -134,8 +132,8 @@ char *UseLargeBuffer(FILE *file)
     return buffer;
 }
 
-int FtpReceiveFile(FtpSession *session, const char *localPath, const char *mode,
-                   FtpStatusCallback callback)
+long long FtpReceiveFile(FtpSession *session, const char *localPath, const char *mode,
+                         FtpStatusCallback callback)
 {
     if (!FtpAcceptDataConnection(session))
         return kReceiveNotAccepted;
@@ -144,7 +142,7 @@ int FtpReceiveFile(FtpSession *session, const char *localPath, const char *mode,
         return kReceiveFileNotOpened;
     char *writeBuffer = UseLargeBuffer(file);
     Progress progress = {callback, FileTitle(localPath), "retrieved", 0};
-    const int result = ReceiveInto(session, file, progress);
+    const long long result = ReceiveInto(session, file, progress);
     const bool closed = fclose(file) == 0;
     free(writeBuffer);
     return closed || result < 0 ? result : kReceiveWriteShort;
@@ -175,7 +173,7 @@ int SendBlock(FtpSession *session, const char *data, int length, bool nonBlockin
 }
 
 // Sends the open local file; the caller closes it.
-int FtpSendFile(FtpSession *session, FILE *file, const char *title, FtpStatusCallback callback)
+long long FtpSendFile(FtpSession *session, FILE *file, const char *title, FtpStatusCallback callback)
 {
     if (!FtpAcceptDataConnection(session))
         return kSendNotAccepted;
@@ -193,27 +191,14 @@ int FtpSendFile(FtpSession *session, FILE *file, const char *title, FtpStatusCal
         }
         int failure = SendBlock(session, session->reply, static_cast<int>(read), nonBlocking,
                                 progress);
-        if (failure == 0 && static_cast<int>(read) > INT_MAX - progress.total)
-            failure = kSendBlockFailed;
-        else if (failure == 0) {
-            progress.total += static_cast<int>(read);
+        if (failure == 0) {
+            progress.total += static_cast<long long>(read);
             if (Report(progress) != 0)
                 failure = kStopped;
         }
         if (failure != 0)
             return failure;
     }
-}
-
-// Size of a local file that a resumed download appends to; false when it
-// cannot be read or does not fit the restart offset.
-bool LocalFileSize(const char *path, int *size)
-{
-    struct stat status;
-    if (stat(path, &status) != 0 || status.st_size > INT_MAX)
-        return false;
-    *size = static_cast<int>(status.st_size);
-    return true;
 }
 
 enum class Transfer { kDownload, kAppend, kUpload };
@@ -231,11 +216,12 @@ int OpenTransfer(FtpSession *session, Transfer transfer, const char *remoteName,
     if (connection != 0)
         return connection;
     if (transfer == Transfer::kAppend) {
-        int size = 0;
-        if (!LocalFileSize(localPath, &size))
+        // The restart offset is the partial file's whole size, past 4 GiB too.
+        const long long size = LocalFileSize(localPath);
+        if (size < 0)
             return kNoLocalFileToAppend;
         char line[kTextSize];
-        snprintf(line, sizeof line, "REST %d\r\n", size);
+        snprintf(line, sizeof line, "REST %lld\r\n", size);
         const int rest = FtpSendCommand(session, line);
         if (rest < 0)
             return rest;
@@ -248,15 +234,15 @@ int OpenTransfer(FtpSession *session, Transfer transfer, const char *remoteName,
 // A whole transfer; the data and listening sockets are closed whichever way
 // it ends. An upload's local file is opened first: a wrong path must not
 // create or empty the remote file.
-int RunTransfer(FtpSession *session, Transfer transfer, const char *remoteName,
-                const char *localPath, int binary, FtpStatusCallback callback)
+long long RunTransfer(FtpSession *session, Transfer transfer, const char *remoteName,
+                      const char *localPath, int binary, FtpStatusCallback callback)
 {
     FILE *upload = NULL;
     if (transfer == Transfer::kUpload && (upload = fopen(localPath, "rb")) == NULL)
         return kSendFileNotOpened;
     char *readBuffer = upload != NULL ? UseLargeBuffer(upload) : NULL;
     const int opened = OpenTransfer(session, transfer, remoteName, localPath, binary);
-    int result = opened;
+    long long result = opened;
     if (opened == 0 && upload != NULL)
         result = FtpSendFile(session, upload, FileTitle(localPath), callback);
     else if (opened == 0)
@@ -271,22 +257,47 @@ int RunTransfer(FtpSession *session, Transfer transfer, const char *remoteName,
     return FtpReadReply(session) == 226 ? result : kFinalReplyNot226;
 }
 
+// What a call of the 32-bit interface returns: a count past INT_MAX is still
+// a success, and must not wrap into a failure code.
+int ClampedCount(long long result)
+{
+    return result > INT_MAX ? INT_MAX : static_cast<int>(result);
+}
+
 } // namespace
+
+long long SAPIFtpFileDownload64(FtpSession *session, const char *remoteName, const char *localPath,
+                                int binary, FtpStatusCallback callback)
+{
+    return RunTransfer(session, Transfer::kDownload, remoteName, localPath, binary, callback);
+}
+
+long long SAPIFtpFileAppend64(FtpSession *session, const char *remoteName, const char *localPath,
+                              int binary, FtpStatusCallback callback)
+{
+    return RunTransfer(session, Transfer::kAppend, remoteName, localPath, binary, callback);
+}
+
+long long SAPIFtpFileUpload64(FtpSession *session, const char *localPath, const char *remoteName,
+                              int binary, FtpStatusCallback callback)
+{
+    return RunTransfer(session, Transfer::kUpload, remoteName, localPath, binary, callback);
+}
 
 int SAPIFtpFileDownload(FtpSession *session, const char *remoteName, const char *localPath,
                         int binary, FtpStatusCallback callback)
 {
-    return RunTransfer(session, Transfer::kDownload, remoteName, localPath, binary, callback);
+    return ClampedCount(SAPIFtpFileDownload64(session, remoteName, localPath, binary, callback));
 }
 
 int SAPIFtpFileAppend(FtpSession *session, const char *remoteName, const char *localPath,
                       int binary, FtpStatusCallback callback)
 {
-    return RunTransfer(session, Transfer::kAppend, remoteName, localPath, binary, callback);
+    return ClampedCount(SAPIFtpFileAppend64(session, remoteName, localPath, binary, callback));
 }
 
 int SAPIFtpFileUpload(FtpSession *session, const char *localPath, const char *remoteName,
                       int binary, FtpStatusCallback callback)
 {
-    return RunTransfer(session, Transfer::kUpload, remoteName, localPath, binary, callback);
+    return ClampedCount(SAPIFtpFileUpload64(session, localPath, remoteName, binary, callback));
 }

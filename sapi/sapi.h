@@ -110,13 +110,26 @@ SAPI_API int SAPIFtpKeepAlive(FtpSession *session, FtpStatusCallback callback);
  * block; while the data connection stalls, with the same text at least every
  * 250 ms, so that a caller can keep its window responsive and stop. A stall
  * still fails after 60 s. A non-zero answer ends the transfer with -1; a
- * download's local file keeps what had arrived. */
+ * download's local file keeps what had arrived. Files of any size are moved:
+ * counts, N and the restart offset of an append are 64-bit, and these calls
+ * return INT_MAX for a success of more bytes than an int holds. */
 SAPI_API int SAPIFtpFileDownload(FtpSession *session, const char *remoteName,
                                  const char *localPath, int binary, FtpStatusCallback callback);
 SAPI_API int SAPIFtpFileAppend(FtpSession *session, const char *remoteName,
                                const char *localPath, int binary, FtpStatusCallback callback);
 SAPI_API int SAPIFtpFileUpload(FtpSession *session, const char *localPath,
                                const char *remoteName, int binary, FtpStatusCallback callback);
+/* The same transfers, returning the exact count of bytes moved, or the same
+ * negative codes. */
+SAPI_API long long SAPIFtpFileDownload64(FtpSession *session, const char *remoteName,
+                                         const char *localPath, int binary,
+                                         FtpStatusCallback callback);
+SAPI_API long long SAPIFtpFileAppend64(FtpSession *session, const char *remoteName,
+                                       const char *localPath, int binary,
+                                       FtpStatusCallback callback);
+SAPI_API long long SAPIFtpFileUpload64(FtpSession *session, const char *localPath,
+                                       const char *remoteName, int binary,
+                                       FtpStatusCallback callback);
 
 SAPI_API int SAPIFtpFileDelete(FtpSession *session, const char *remoteName,
                                FtpStatusCallback callback);
@@ -140,7 +153,7 @@ typedef struct FtpListEntry {
     unsigned int attributes; /* FTP_ENTRY_* type bit and 0x1FF permission bits */
     char owner[256];
     char group[256];
-    int size;
+    int size; /* INT_MAX for a file of that size or more */
     TimeStamp modified;
     char name[256];
     char linkTarget[256];

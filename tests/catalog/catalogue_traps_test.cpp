@@ -122,7 +122,7 @@ TEST(CatalogueTraps, EachTrapIsReportedOnItsLine)
          "PRODUCT0ID: \"A\"\nPRODUCT0URL: \"u\"\nPRODUCT0TEMPNAME: same.part\nPRODUCT0FILESIZE: 2.5MB\n"
          "PRODUCT1ID: \"B\"\nPRODUCT1URL: \"v\"\nPRODUCT1FILENAME: b.exe\nPRODUCT1TEMPNAME: SAME.part\n",
          {"1: PRODUCT0FILENAME: missing, the download of \"A\" fails",
-          "4: PRODUCT0FILESIZE: \"2.5MB\" is no size in bytes (digits only, from 1 to 2147483647)",
+          "4: PRODUCT0FILESIZE: \"2.5MB\" is no size in bytes (digits only, from 1 to 999999999999999999)",
           "5: PRODUCT1FILESIZE: missing, the download of \"B\" fails",
           "8: PRODUCT1TEMPNAME: \"SAME.part\" is also the temporary name of PRODUCT0TEMPNAME (line 3), the two "
           "downloads share one partial file"}},

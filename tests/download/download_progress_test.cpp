@@ -21,10 +21,12 @@ TEST(DownloadProgress, ViewOfTheRun)
         {"three products, the second just begun", {0, 3, 1, 1000, 0, 0}, 0, 33, "0% Complete",
          "0 of 1000"},
         {"larger than stated", {0, 1, 0, 100, 0, 250}, 250, 250, "250% Complete", "250 of 100"},
-        {"past 2 GiB in all", {0, 1, 0, INT_MAX, INT_MAX, INT_MAX}, 200, 200, "200% Complete",
-         "4294967294 of 2147483647"},
-        {"a stated size of 1 and 2 GiB received", {0, 1, 0, 1, 0, INT_MAX}, INT_MAX, INT_MAX,
-         "2147483647% Complete", "2147483647 of 1"},
+        {"5 GiB resumed from 4 GiB, half a GiB more", {0, 1, 0, 5LL << 30, 4LL << 30, 1LL << 29}, 90,
+         90, "90% Complete", "4831838208 of 5368709120"},
+        {"past 4 GiB received of 2 GiB stated", {0, 1, 0, INT_MAX, 1LL << 32, INT_MAX}, 300, 300,
+         "300% Complete", "6442450943 of 2147483647"},
+        {"a stated size of 1 and 8 GiB received", {0, 1, 0, 1, 0, 8LL << 30}, INT_MAX, INT_MAX,
+         "2147483647% Complete", "8589934592 of 1"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -53,7 +55,7 @@ TEST(DownloadProgress, TransferReports)
 {
     const struct {
         const char *text;
-        int bytes;
+        long long bytes;
     } cases[] = {
         {"product0.part: 16384 bytes retrieved", 16384},
         {"a: b.part: 77 bytes retrieved", 0}, // the number follows the first ": "
@@ -61,7 +63,8 @@ TEST(DownloadProgress, TransferReports)
         {"Username: vok", 0},
         {"Password:", 0},
         {"vok-1-010203-040506.txt: 300 bytes stored", 0},
-        {"x: 99999999999 bytes retrieved", INT_MAX},
+        {"x: 99999999999 bytes retrieved", 99999999999LL},
+        {"big.part: 4509715660 bytes retrieved", 4509715660LL},
     };
     for (const auto &c : cases) {
         DownloadProgress progress = {0, 1, 0, 10, 0, 12345};

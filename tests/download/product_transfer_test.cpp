@@ -27,7 +27,7 @@ protected:
         std::strcpy(wizardState.installRoot, scratch_.string().c_str());
         std::strcpy(files_.finalName, "setup.exe");
         std::strcpy(files_.tempName, "setup.part");
-        files_.statedSize = static_cast<int>(kInstallerSize);
+        files_.statedSize = static_cast<long long>(kInstallerSize);
         installer_ = MixedBytes(kInstallerSize);
         WriteBytes(OnServer("setup.exe"), installer_);
     }
@@ -130,7 +130,7 @@ TEST_P(ProductTransferTest, StoppedTransferLeavesAPartialFileThatTheNextRunCompl
 
     ASSERT_TRUE(Fetch());
     ExpectInstallerComplete();
-    EXPECT_EQ(static_cast<int>(partial.size()), progress_.resumeOffset);
+    EXPECT_EQ(static_cast<long long>(partial.size()), progress_.resumeOffset);
 }
 
 TEST_P(ProductTransferTest, CheckedInstallerIsFinished)

@@ -18,13 +18,15 @@ as well, and injects the one fault it was started with:
   hold-final  never relays the final reply of a RETR that succeeded (226)
 
 The data faults and hold-final apply to every RETR, or with --file only to the
-RETR of that name. A reset loses the bytes still on their way, as a dropped
+RETR of that name; with --times N only to the first N such RETRs of the
+proxy's life, over all its sessions, so that a client that reconnects and
+resumes gets the rest. A reset loses the bytes still on their way, as a dropped
 connection does. The proxy answers EPSV with 502 itself, so that clients use
 PASV; data connections of active mode (PORT) do not pass through it. What the
 proxy did is written to standard error.
 
 usage: fault-proxy.py PORT SERVER_PORT [--fault FAULT] [--after-bytes N]
-                      [--stall-seconds S] [--file NAME]
+                      [--stall-seconds S] [--file NAME] [--times N]
 
 Standard library only; run with Debian's /usr/bin/python3.
 """
@@ -45,6 +47,10 @@ CONTROL_CUTS = {"greeting": None, "user": "USER", "pass": "PASS", "pasv": "PASV"
 DATA_CUTS = ("data-reset", "data-close")
 DATA_FAULTS = (*DATA_CUTS, "data-stall")
 FAULTS = ("none", *CONTROL_CUTS, *DATA_FAULTS, "hold-final")
+
+# Data faults dealt so far, over every session.
+FAULTS_DONE_LOCK = threading.Lock()
+faults_done = 0
 
 PASSIVE_ADDRESS = re.compile(rb"(\d+),(\d+),(\d+),(\d+),(\d+),(\d+)")
 
@@ -202,6 +208,19 @@ class Session:
         return (self.options.fault == fault and self.retrieving is not None
                 and self.options.file in (None, self.retrieving))
 
+    def take_data_fault(self):
+        """Whether the data connection that starts now gets the data fault;
+        each one that does counts against --times."""
+        global faults_done
+        fault = self.options.fault
+        if fault not in DATA_FAULTS or not self.fault_applies(fault):
+            return False
+        with FAULTS_DONE_LOCK:
+            if self.options.times and faults_done >= self.options.times:
+                return False
+            faults_done += 1
+            return True
+
     def offer_data_port(self, line):
         """Listens for the client's data connection in the server's place and
         gives the 227 reply that leads it there."""
@@ -273,8 +292,7 @@ class DataConnection:
         if self.fault_after is None:
             # Bytes come only once the server has the RETR, which the proxy
             # relayed before; so the session knows the transfer by now.
-            fault = self.session.options.fault
-            hit = fault in DATA_FAULTS and self.session.fault_applies(fault)
+            hit = self.session.take_data_fault()
             self.fault_after = self.session.options.after_bytes if hit else -1
         most = BLOCK if self.fault_after < 0 else min(BLOCK, self.fault_after - self.forwarded)
         self.forwarded += self.relay(self.server, self.client, most)
@@ -346,6 +364,7 @@ def main():
     parser.add_argument("--fault", choices=FAULTS, default="none")
     parser.add_argument("--after-bytes", type=int, default=100_000)
     parser.add_argument("--stall-seconds", type=float, default=5.0)
+    parser.add_argument("--times", type=int, default=0)
     parser.add_argument("--file")
     options = parser.parse_args()
     if options.after_bytes < 1:

@@ -46,7 +46,8 @@ void CheckSize(const KeyRead &size, Findings &findings)
     long long count;
     if (size.outcome == KeyOutcome::kRead && !IsByteCount(size.value, count))
         findings.Add(LineOf(size), size.key,
-                     Quoted(size.value) + " is no size in bytes (digits only, from 1 to 2147483647)");
+                     Quoted(size.value) + " is no size in bytes (digits only, from 1 to " +
+                         std::to_string(kLargestByteCount) + ")");
 }
 
 } // namespace

@@ -4,8 +4,6 @@
 #include "tools/catalog/written_keys.h"
 #include "wizard/file_list.h"
 
-#include <limits.h>
-
 using namespace params;
 
 namespace {
@@ -83,10 +81,11 @@ void CheckPlainFileName(const KeyRead &read, const char *consequence, Findings &
 
 bool IsByteCount(const std::string &text, long long &count)
 {
-    if (text.empty() || text.size() > 10 || text.find_first_not_of("0123456789") != std::string::npos)
+    // 18 digits fit a long long, with no overflow to test for.
+    if (text.empty() || text.size() > 18 || text.find_first_not_of("0123456789") != std::string::npos)
         return false;
     count = std::stoll(text);
-    return count >= 1 && count <= INT_MAX;
+    return count >= 1 && count <= kLargestByteCount;
 }
 
 std::string DownloadFails(const KeyRead &id)

@@ -26,8 +26,9 @@ void CheckPlainFileName(const KeyRead &read, const char *consequence, Findings &
 // product whose identity read is id does.
 std::string DownloadFails(const KeyRead &id);
 
-// A size as the wizard takes it: decimal digits only, from 1 to the largest
-// int; false otherwise.
+// A size as the wizard takes it: decimal digits only, from 1 to
+// kLargestByteCount; false otherwise.
+const long long kLargestByteCount = 999999999999999999LL;
 bool IsByteCount(const std::string &text, long long &count);
 
 #endif
