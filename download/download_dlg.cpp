@@ -4,6 +4,7 @@
 #include "download/product_transfer.h"
 #include "framework/file.h"
 #include "framework/message_box.h"
+#include "framework/message_pump.h"
 #include "resources/resource.h"
 #include "wizard/file_list.h"
 #include "wizard/server_session.h"
@@ -22,26 +23,18 @@ const int kTicksPerBitmap = 75;
 // Where the other pages' picture controls show their built-in bitmaps.
 const RECT kPanel = {11, 11, 11 + 150, 11 + 300};
 
-// Lets the page handle its timer ticks and Stop while the run blocks the
-// thread.
-void PumpMessages()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&message);
-}
-
-// The FTP library's callback for the whole run.
+// The FTP library's callback for the whole run: the page handles its timer
+// ticks and Stop in it while the run blocks the thread.
 int OnTransferProgress(const char *text)
 {
-    PumpMessages();
+    PumpMessagesNowAndThen();
     return RecordTransferReport(downloadProgress, text);
 }
 
 // Called between the blocks of an installer being checked.
 int OnHashProgress(void *progress, long long)
 {
-    PumpMessages();
+    PumpMessagesNowAndThen();
     return static_cast<const DownloadProgress *>(progress)->stopRequested;
 }
 
