@@ -126,6 +126,12 @@ TEST(CatalogueTraps, EachTrapIsReportedOnItsLine)
           "5: PRODUCT1FILESIZE: missing, the download of \"B\" fails",
           "8: PRODUCT1TEMPNAME: \"SAME.part\" is also the temporary name of PRODUCT0TEMPNAME (line 3), the two "
           "downloads share one partial file"}},
+        {"sizes past 4 GiB are sizes; one of 19 digits is not",
+         "PRODUCT0ID: \"A\"\nPRODUCT0URL: \"u\"\nPRODUCT0FILENAME: a.exe\nPRODUCT0TEMPNAME: a.part\n"
+         "PRODUCT0FILESIZE: 5368709120\nPRODUCT1ID: \"B\"\nPRODUCT1URL: \"v\"\nPRODUCT1FILENAME: b.exe\n"
+         "PRODUCT1TEMPNAME: b.part\nPRODUCT1FILESIZE: 1000000000000000000\n",
+         {"10: PRODUCT1FILESIZE: \"1000000000000000000\" is no size in bytes (digits only, from 1 to "
+          "999999999999999999)"}},
         {"SHA-256 of 63 digits, without value, or with a non-digit; either case is fine",
          Product(0) + "PRODUCT0SHA256: " + std::string(63, 'a') + "\n" + Product(1, "\"B\"") +
              "PRODUCT1SHA256:\n" + Product(2, "\"C\"") + "PRODUCT2SHA256: " + std::string(63, 'F') + "g\n" +
