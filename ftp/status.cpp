@@ -37,6 +37,14 @@ int FtpReportStatus(FtpSession *session, const char *format, ...)
     return FtpReportAgain(session);
 }
 
+void FtpNoteStatus(FtpSession *session, const char *format, ...)
+{
+    va_list arguments;
+    va_start(arguments, format);
+    FormatText(session->lastReport, format, arguments);
+    va_end(arguments);
+}
+
 int FtpReportAgain(FtpSession *session)
 {
     if (session->callback == NULL)

@@ -20,6 +20,11 @@ int FtpReport(FtpStatusCallback callback, const char *format, ...)
 int FtpReportStatus(FtpSession *session, const char *format, ...)
     __attribute__((format(printf, 2, 3)));
 
+// Remembers a status text for the heartbeat without handing it to the
+// callback: what an operation stands at before its first report.
+void FtpNoteStatus(FtpSession *session, const char *format, ...)
+    __attribute__((format(printf, 2, 3)));
+
 // Gives the session's last report to the operation's callback again: its
 // answer, or 0 as above.
 int FtpReportAgain(FtpSession *session);

@@ -27,6 +27,9 @@ const int kSendFileNotOpened = -801;
 const int kSendBlockTimedOut = -802;
 const int kSendBlockFailed = -803;
 
+const char kRetrieved[] = "retrieved";
+const char kStored[] = "stored";
+
 // Uploads read the local file in blocks of this size; over TLS in blocks of
 // a whole record, so that each block costs one record and one send.
 const int kUploadBlockSize = 4096;
@@ -50,13 +53,15 @@ const char *FileTitle(const char *path)
 struct Progress {
     FtpSession *session;
     const char *title;
-    const char *verb; // "retrieved" or "stored"
+    const char *verb; // kRetrieved or kStored
     long long total;
 };
 
+const char kProgressFormat[] = "%s: %lld bytes %s";
+
 int Report(const Progress &progress)
 {
-    return FtpReportStatus(progress.session, "%s: %lld bytes %s", progress.title, progress.total,
+    return FtpReportStatus(progress.session, kProgressFormat, progress.title, progress.total,
                            progress.verb);
 }
 
@@ -126,7 +131,7 @@ long long FtpReceiveFile(FtpSession *session, const char *localPath, const char 
     if (file == NULL)
         return kReceiveFileNotOpened;
     char *writeBuffer = UseLargeBuffer(file);
-    Progress progress = {session, FileTitle(localPath), "retrieved", 0};
+    Progress progress = {session, FileTitle(localPath), kRetrieved, 0};
     const long long result = ReceiveInto(session, file, progress);
     const bool closed = fclose(file) == 0;
     free(writeBuffer);
@@ -162,7 +167,7 @@ long long FtpSendFile(FtpSession *session, FILE *file, const char *title)
     if (!FtpAcceptDataConnection(session))
         return kSendNotAccepted;
     const bool nonBlocking = net::SetNonBlocking(session->dataSocket);
-    Progress progress = {session, title, "stored", 0};
+    Progress progress = {session, title, kStored, 0};
     for (;;) {
         const size_t read =
             fread(session->reply, 1, session->dataTls != NULL ? kBlockSize : kUploadBlockSize, file);
@@ -239,11 +244,14 @@ long long TransferFile(FtpSession *session, Transfer transfer, const char *remot
     return FtpReadReply(session) == 226 ? result : kFinalReplyNot226;
 }
 
-// Every wait of the transfer, its commands' replies too, gives the heartbeat.
+// Every wait of the transfer, its commands' replies too, gives the heartbeat;
+// until the first block it tells of none moved, not of an earlier operation.
 long long RunTransfer(FtpSession *session, Transfer transfer, const char *remoteName,
                       const char *localPath, int binary, FtpStatusCallback callback)
 {
     FtpBeginOperation(session, callback, true);
+    FtpNoteStatus(session, kProgressFormat, FileTitle(localPath), 0LL,
+                  transfer == Transfer::kUpload ? kStored : kRetrieved);
     return FtpEndOperation(session,
                            TransferFile(session, transfer, remoteName, localPath, binary));
 }

@@ -147,14 +147,14 @@ TEST_F(FailurePathTest, ActiveServerThatNeverConnects)
     EXPECT_EQ(0, server.Finish().socketsLeftOpen);
 }
 
-// The wait for the server's connection gives the heartbeat with the last
-// report, the open's, and a stop ends it with the full wait still ahead.
+// The wait for the server's connection gives the heartbeat with what the
+// transfer stands at, and a stop ends it with the full wait still ahead.
 TEST_F(FailurePathTest, ActiveServerThatNeverConnectsIsStoppedByTheCallback)
 {
     ScriptedFtpServer server(Script().On("PASV", NoPassive()).On("RETR", Reply("150 Opening.\r\n")));
     FtpSession *session = Open(server);
     ASSERT_NE(nullptr, session);
-    heartbeat_probe::Expect("Password:", 3);
+    heartbeat_probe::Expect("f.bin: 0 bytes retrieved", 3);
     EXPECT_EQ(ftp::kStopped, SAPIFtpFileDownload(session, "f.bin", LocalPath("f.bin").c_str(), 1,
                                                  heartbeat_probe::Listen));
     heartbeat_probe::ExpectSteadyRepeats();
