@@ -179,8 +179,6 @@ int SAPIFtpCloseSession(FtpSession *session, FtpStatusCallback callback)
 int SAPIFtpKeepAlive(FtpSession *session, FtpStatusCallback callback)
 {
     FtpBeginOperation(session, callback, false);
-    const int login = KeepAlive(session);
-    FtpEndOperation(session, login);
-    return login;
+    return KeepAlive(session);
 }
 
