@@ -22,8 +22,9 @@ class StalledWelcome(WizardCase):
 
     def assert_leaving_ends_the_wizard(self, stall, status, leave):
         """Begin against a server behind the proxy with the stall's options;
-        once the stall has lasted, the status line reads status, and leave,
-        given the Exit button's id, ends the wizard within 2 s."""
+        once the stall has lasted, the status line reads status, Begin once
+        more fetches nothing more, and leave, given the Exit button's id,
+        ends the wizard within 2 s."""
         proxy = FaultProxy(self.folder / "proxy", self.server_port)
         self.addCleanup(proxy.stop)
         self.start_server(Catalogue().product(0, "Some Suite", "http://example.com/suite"))
@@ -32,6 +33,10 @@ class StalledWelcome(WizardCase):
         self.press_begin()
         time.sleep(STALL_BEFORE_LEAVING)
         self.assertEqual(self.robot.read_text(wizard.STATUS_LINE), status)
+        fetches = self.server.commands().count("RETR files.vok")
+        self.press_begin()
+        time.sleep(1)
+        self.assertEqual(self.server.commands().count("RETR files.vok"), fetches)
         leave(wizard.EXIT)
         self.assertTrue(self.wizard.has_ended(within_seconds=2), "vok.exe still runs 2 s later")
 
