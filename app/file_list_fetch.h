@@ -13,10 +13,10 @@ class CStatic;
 // reading at its start; the caller closes it. On a failure: the status line
 // emptied, a message shown, null returned, nothing left open.
 // callback goes to every call of the library, which calls it between blocks
-// and at least every 250 ms while it waits: it keeps the window answering,
-// and answers non-zero once leaving is true (the person chose to leave).
-// The fetch then ends at once with null, the status line emptied and no
-// message.
+// and at least every 250 ms while it waits, and the fetch calls it through
+// its pause before logging out: it keeps the window answering, and answers
+// non-zero once leaving is true (the person chose to leave). The fetch then
+// ends at once with null, the status line emptied and no message.
 FILE *FetchFileList(CStatic &statusLine, FtpStatusCallback callback, const bool &leaving);
 
 #endif
