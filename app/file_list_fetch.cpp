@@ -2,6 +2,7 @@
 
 #include "framework/controls.h"
 #include "framework/message_box.h"
+#include "framework/message_pump.h"
 #include "sapi/sapi.h"
 #include "wizard/file_list.h"
 #include "wizard/server_session.h"
@@ -31,6 +32,13 @@ FILE *FailWith(CStatic &statusLine, const char *message)
     return nullptr;
 }
 
+// The person left: nothing to say.
+FILE *Abandon(CStatic &statusLine)
+{
+    ShowStatus(statusLine, "");
+    return nullptr;
+}
+
 // A server that is not secure or not trusted stays named on the status line
 // beneath the message, so that it can be told from one that is gone.
 FILE *FailToConnect(CStatic &statusLine, SessionFailure failure)
@@ -45,51 +53,70 @@ FILE *FailToConnect(CStatic &statusLine, SessionFailure failure)
 
 // Each bitmap that arrives with at least one byte is listed; one that fails,
 // arrives empty or has a name that could leave the bitmaps folder is left
-// out, and nothing of it stays in the folder.
-void FetchBitmaps(FtpSession *session, FILE *fileList)
+// out, and nothing of it stays in the folder. The rest are not fetched once
+// the person is leaving.
+void FetchBitmaps(FtpSession *session, FILE *fileList, FtpStatusCallback callback,
+                  const bool &leaving)
 {
     wizardState.bitmapNames.Clear();
     char name[kWizardTextSize];
-    for (int n = 0; ReadBitmapName(fileList, n, name); ++n) {
+    for (int n = 0; !leaving && ReadBitmapName(fileList, n, name); ++n) {
         if (!IsSafeFileName(name))
             continue;
         char localPath[kWizardTextSize];
         BitmapPath(name, localPath);
-        if (SAPIFtpFileDownload(session, name, localPath, kBinaryTransfer, nullptr) > 0)
+        if (SAPIFtpFileDownload(session, name, localPath, kBinaryTransfer, callback) > 0)
             wizardState.bitmapNames.Add(name);
         else
             remove(localPath);
     }
 }
 
+// The pause before logging out, with the window answering and leaving
+// ending it.
+void PauseBeforeLogout(FtpStatusCallback callback, const bool &leaving)
+{
+    const ULONGLONG end = GetTickCount64() + kLogoutPause;
+    while (!leaving && GetTickCount64() < end) {
+        callback("");
+        Sleep(kPumpIntervalMs);
+    }
+}
+
 } // namespace
 
-FILE *FetchFileList(CStatic &statusLine)
+FILE *FetchFileList(CStatic &statusLine, FtpStatusCallback callback, const bool &leaving)
 {
     ShowStatus(statusLine, "Opening host connection...");
     SessionFailure failure;
-    FtpSession *session = OpenServerSession(nullptr, &failure);
+    FtpSession *session = OpenServerSession(callback, &failure);
     if (session == nullptr)
-        return FailToConnect(statusLine, failure);
+        return leaving ? Abandon(statusLine) : FailToConnect(statusLine, failure);
 
     ShowStatus(statusLine, "Downloading filelist...");
     char fileListPath[kWizardTextSize];
     FileListPath(fileListPath);
-    if (SAPIFtpFileDownload(session, "files.vok", fileListPath, kTextTransfer, nullptr) < 0) {
-        SAPIFtpCloseSession(session, nullptr);
-        return FailWith(statusLine, "Unable to recover the file list");
+    if (SAPIFtpFileDownload(session, "files.vok", fileListPath, kTextTransfer, callback) < 0) {
+        SAPIFtpCloseSession(session, callback);
+        return leaving ? Abandon(statusLine)
+                       : FailWith(statusLine, "Unable to recover the file list");
     }
     FILE *fileList = OpenFileList(fileListPath);
     if (fileList == nullptr) {
-        SAPIFtpCloseSession(session, nullptr);
+        SAPIFtpCloseSession(session, callback);
         return FailWith(statusLine, "Unable to open the file list");
     }
 
-    FetchBitmaps(session, fileList);
+    FetchBitmaps(session, fileList, callback, leaving);
 
     ShowStatus(statusLine, "Closing host connection...");
-    Sleep(kLogoutPause);
-    if (SAPIFtpCloseSession(session, nullptr) != 0) {
+    PauseBeforeLogout(callback, leaving);
+    const int closed = SAPIFtpCloseSession(session, callback);
+    if (leaving) {
+        fclose(fileList);
+        return Abandon(statusLine);
+    }
+    if (closed != 0) {
         fclose(fileList);
         return FailWith(statusLine, "Unable to disconnect from host");
     }

@@ -2,6 +2,8 @@
 #ifndef APP_FILE_LIST_FETCH_H
 #define APP_FILE_LIST_FETCH_H
 
+#include "sapi/sapi.h"
+
 #include <stdio.h>
 
 class CStatic;
@@ -10,6 +12,11 @@ class CStatic;
 // wizardState.bitmapNames), logs out and returns the file list opened for
 // reading at its start; the caller closes it. On a failure: the status line
 // emptied, a message shown, null returned, nothing left open.
-FILE *FetchFileList(CStatic &statusLine);
+// callback goes to every call of the library, which calls it between blocks
+// and at least every 250 ms while it waits, and the fetch calls it through
+// its pause before logging out: it keeps the window answering, and answers
+// non-zero once leaving is true (the person chose to leave). The fetch then
+// ends at once with null, the status line emptied and no message.
+FILE *FetchFileList(CStatic &statusLine, FtpStatusCallback callback, const bool &leaving);
 
 #endif

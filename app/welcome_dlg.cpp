@@ -7,6 +7,7 @@
 #include "app/user_details.h"
 #include "download/download_dlg.h"
 #include "download/finish_dlg.h"
+#include "framework/message_pump.h"
 #include "pages/product_select_dlg.h"
 #include "pages/registration_dlg.h"
 #include "resources/resource.h"
@@ -15,6 +16,8 @@
 #include "wizard/working_paths.h"
 
 #include <stdio.h>
+
+CWelcomeDlg *CWelcomeDlg::fetching = nullptr;
 
 CWelcomeDlg::CWelcomeDlg()
     : CDialog(IDD_WELCOME), icon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_WIZARD)))
@@ -53,8 +56,32 @@ bool CWelcomeDlg::OnCommand(int id)
 {
     if (id != IDC_BEGIN)
         return CDialog::OnCommand(id);
-    OnBegin();
+    // Begin pressed again while the fetch pumps this window's messages.
+    if (fetching == nullptr)
+        OnBegin();
     return true;
+}
+
+void CWelcomeDlg::OnOK()
+{
+    if (fetching == this)
+        leaving = true;
+    else
+        CDialog::OnOK();
+}
+
+void CWelcomeDlg::OnCancel()
+{
+    if (fetching == this)
+        leaving = true;
+    else
+        CDialog::OnCancel();
+}
+
+int CWelcomeDlg::OnFetchProgress(const char *)
+{
+    PumpDialogMessagesNowAndThen(fetching->m_hWnd);
+    return fetching->leaving ? 1 : 0;
 }
 
 bool CWelcomeDlg::OnSysCommand(UINT id)
@@ -90,7 +117,14 @@ void CWelcomeDlg::OnBegin()
     CDownloadDlg downloadPage;
     CFinishDlg finishPage;
 
-    FILE *fileList = FetchFileList(statusLine);
+    fetching = this;
+    FILE *fileList = FetchFileList(statusLine, OnFetchProgress, leaving);
+    fetching = nullptr;
+    // A fetch that the person left has returned null, without a message.
+    if (leaving) {
+        CDialog::OnCancel();
+        return;
+    }
     if (fileList == nullptr)
         return;
     const ProductListResult products =

@@ -1,20 +1,45 @@
 #include "framework/message_pump.h"
 
-#include <windows.h>
+namespace {
 
-void PumpMessages()
+// Every waiting message; those for dialog (when not null) go through its
+// keyboard handling first.
+void Deliver(HWND dialog)
 {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (dialog != nullptr && IsDialogMessageA(dialog, &message))
+            continue;
         DispatchMessageA(&message);
+    }
 }
 
-void PumpMessagesNowAndThen()
+// True when kPumpIntervalMs have passed since the last time it said so.
+bool PumpIsDue()
 {
     static ULONGLONG lastPump = 0;
     const ULONGLONG now = GetTickCount64();
     if (now - lastPump < kPumpIntervalMs)
-        return;
+        return false;
     lastPump = now;
-    PumpMessages();
+    return true;
+}
+
+} // namespace
+
+void PumpMessages()
+{
+    Deliver(nullptr);
+}
+
+void PumpMessagesNowAndThen()
+{
+    if (PumpIsDue())
+        PumpMessages();
+}
+
+void PumpDialogMessagesNowAndThen(HWND dialog)
+{
+    if (PumpIsDue())
+        Deliver(dialog);
 }

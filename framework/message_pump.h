@@ -4,6 +4,8 @@
 #ifndef FRAMEWORK_MESSAGE_PUMP_H
 #define FRAMEWORK_MESSAGE_PUMP_H
 
+#include <windows.h>
+
 // Delivers every message waiting in the thread's queue.
 void PumpMessages();
 
@@ -12,5 +14,10 @@ void PumpMessages();
 // Stop and repaints still come within two intervals.
 const unsigned kPumpIntervalMs = 10;
 void PumpMessagesNowAndThen();
+
+// PumpMessagesNowAndThen while the modal loop of dialog waits behind the
+// operation: the dialog's keys work as in that loop (Escape is Cancel, Enter
+// the default button, Tab moves the focus).
+void PumpDialogMessagesNowAndThen(HWND dialog);
 
 #endif

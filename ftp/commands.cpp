@@ -10,54 +10,58 @@ using namespace ftp;
 namespace {
 
 // A refused command (or a failure to send it or read its reply) is passed on;
-// anything the server accepted counts as done.
-int Outcome(int result)
+// anything the server accepted counts as done; a stopped wait is a stop.
+int Outcome(const FtpSession *session, int result)
 {
-    return result < 0 ? result : 0;
+    return static_cast<int>(FtpEndOperation(session, result < 0 ? result : 0));
 }
 
 } // namespace
 
 int SAPIFtpFileDelete(FtpSession *session, const char *remoteName, FtpStatusCallback callback)
 {
-    if (FtpReport(callback, "%s: deleting", remoteName) != 0)
+    FtpBeginOperation(session, callback, true);
+    if (FtpReportStatus(session, "%s: deleting", remoteName) != 0)
         return kStopped;
-    return Outcome(FtpSendCommandWith(session, "DELE %s\r\n", remoteName));
+    return Outcome(session, FtpSendCommandWith(session, "DELE %s\r\n", remoteName));
 }
 
 int SAPIFtpFileRename(FtpSession *session, const char *oldName, const char *newName,
                       FtpStatusCallback callback)
 {
-    if (FtpReport(callback, "%s: renaming", oldName) != 0)
+    FtpBeginOperation(session, callback, true);
+    if (FtpReportStatus(session, "%s: renaming", oldName) != 0)
         return kStopped;
     const int from = FtpSendCommandWith(session, "RNFR %s\r\n", oldName);
     if (from < 0)
-        return from;
-    if (FtpReport(callback, "%s: setting", newName) != 0)
+        return Outcome(session, from);
+    if (FtpReportStatus(session, "%s: setting", newName) != 0)
         return kStopped;
-    return Outcome(FtpSendCommandWith(session, "RNTO %s\r\n", newName));
+    return Outcome(session, FtpSendCommandWith(session, "RNTO %s\r\n", newName));
 }
 
 int SAPIFtpSetCurrentDirectory(FtpSession *session, const char *directory,
                                FtpStatusCallback callback)
 {
+    FtpBeginOperation(session, callback, true);
     if (strcmp(directory, ".") == 0)
         return 0;
     if (strcmp(directory, "..") == 0) {
-        if (FtpReport(callback, "Changing to: parent") != 0)
+        if (FtpReportStatus(session, "Changing to: parent") != 0)
             return kStopped;
-        return Outcome(FtpSendCommand(session, "CDUP\r\n"));
+        return Outcome(session, FtpSendCommand(session, "CDUP\r\n"));
     }
-    if (FtpReport(callback, "Changing to: %s", directory) != 0)
+    if (FtpReportStatus(session, "Changing to: %s", directory) != 0)
         return kStopped;
-    return Outcome(FtpSendCommandWith(session, "CWD %s\r\n", directory));
+    return Outcome(session, FtpSendCommandWith(session, "CWD %s\r\n", directory));
 }
 
 int SAPIFtpGetCurrentDirectory(FtpSession *session, char *directory, FtpStatusCallback callback)
 {
-    if (FtpReport(callback, "Getting current directory") != 0)
+    FtpBeginOperation(session, callback, true);
+    if (FtpReportStatus(session, "Getting current directory") != 0)
         return kStopped;
-    const int result = FtpSendCommand(session, "PWD\r\n");
+    const int result = Outcome(session, FtpSendCommand(session, "PWD\r\n"));
     if (result < 0)
         return result;
 
@@ -76,10 +80,12 @@ int SAPIFtpGetCurrentDirectory(FtpSession *session, char *directory, FtpStatusCa
 
 int SAPIFtpMakeDirectory(FtpSession *session, const char *directory)
 {
-    return Outcome(FtpSendCommandWith(session, "MKD %s\r\n", directory));
+    FtpBeginOperation(session, NULL, true);
+    return Outcome(session, FtpSendCommandWith(session, "MKD %s\r\n", directory));
 }
 
 int SAPIFtpRemoveDirectory(FtpSession *session, const char *directory)
 {
-    return Outcome(FtpSendCommandWith(session, "RMD %s\r\n", directory));
+    FtpBeginOperation(session, NULL, true);
+    return Outcome(session, FtpSendCommandWith(session, "RMD %s\r\n", directory));
 }

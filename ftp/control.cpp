@@ -31,7 +31,7 @@ int ReceiveMore(FtpSession *session, int *length, ReceiveStage stage)
     do {
         // Decrypted bytes already taken off the socket are not waited for.
         const bool pending = session->controlTls != NULL && tls::HasPending(session->controlTls);
-        if (!pending && !FtpWaitReadable(session->controlSocket))
+        if (!pending && FtpSessionWait(session, session->controlSocket, false) != WaitEnd::kReady)
             return stage.timedOut;
         if (room <= 0)
             received = 0;
@@ -139,10 +139,10 @@ void RecordLocalAddress(net::Socket socket)
 
 } // namespace
 
-int FtpSendAll(net::Socket socket, const char *data, int length)
+int FtpSendAll(FtpSession *session, net::Socket socket, const char *data, int length)
 {
     while (length > 0) {
-        if (!FtpWaitWritable(socket))
+        if (FtpSessionWait(session, socket, true) != WaitEnd::kReady)
             return kSendTimedOut;
         const int sent = net::Send(socket, data, length);
         if (sent <= 0)
@@ -222,9 +222,12 @@ int FtpReadReply(FtpSession *session)
 
 int FtpSendCommand(FtpSession *session, const char *line)
 {
+    // After a stop nothing more goes out: the caller is on its way back.
+    if (session->stopped)
+        return kCommandNotSent;
     const int length = static_cast<int>(strlen(line));
     const bool sent = session->controlTls == NULL
-                          ? FtpSendAll(session->controlSocket, line, length) == 0
+                          ? FtpSendAll(session, session->controlSocket, line, length) == 0
                           : tls::Send(session->controlTls, line, length) == length;
     if (!sent)
         return kCommandNotSent;

@@ -25,11 +25,12 @@ const int kHostNotResolved = -300;
 const int kSocketNotCreated = -301;
 const int kConnectFailed = -302;
 
-// Sends all of data, however the system splits it: 0, or kSendTimedOut
-// when the socket does not become writable in time, kSendFailed on an error.
+// Sends all of data on a socket of the session, however the system splits
+// it: 0, or kSendTimedOut when the socket does not become writable in time
+// (or the operation was stopped), kSendFailed on an error.
 const int kSendTimedOut = -1;
 const int kSendFailed = -2;
-int FtpSendAll(net::Socket socket, const char *data, int length);
+int FtpSendAll(FtpSession *session, net::Socket socket, const char *data, int length);
 
 // 0 with the IPv4 address of a host name or dotted address; -1 otherwise.
 int FtpResolveHost(const char *name, uint32_t *address);
@@ -45,7 +46,8 @@ void FtpCloseControl(FtpSession *session);
 int FtpReadReply(FtpSession *session);
 
 // Sends one command line (ending in CR LF) and reads its reply; both go
-// through the control channel's TLS when the session has it.
+// through the control channel's TLS when the session has it. A stopped
+// operation sends nothing (-200).
 int FtpSendCommand(FtpSession *session, const char *line);
 
 // Formats "VERB %s\r\n"-style patterns with one text argument. A line that

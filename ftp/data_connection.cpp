@@ -117,7 +117,7 @@ int FtpOpenDataConnection(FtpSession *session)
 bool FtpAcceptDataConnection(FtpSession *session)
 {
     if (session->activeMode) {
-        if (FtpWaitReadable(session->listenSocket))
+        if (FtpSessionWait(session, session->listenSocket, false) == WaitEnd::kReady)
             session->dataSocket = net::Accept(session->listenSocket);
         net::Close(session->listenSocket);
         if (session->dataSocket == net::kNoSocket)
@@ -130,11 +130,12 @@ bool FtpAcceptDataConnection(FtpSession *session)
         return false;
     tls::Failure failure = tls::Failure::kNone;
     session->dataTls = tls::Open(session->dataSocket, session->hostName, session->trustedCaFile,
-                                 session->controlTls, ftpWaitSeconds, &failure);
+                                 session->controlTls, ftpWaitSeconds, FtpChannelWaiter(session),
+                                 &failure);
     return session->dataTls != NULL;
 }
 
-WaitEnd FtpEndSentData(FtpSession *session, StillWaiting stillWaiting, void *context)
+WaitEnd FtpEndSentData(FtpSession *session)
 {
     if (session->dataTls == NULL)
         return WaitEnd::kReady;
@@ -148,7 +149,7 @@ WaitEnd FtpEndSentData(FtpSession *session, StillWaiting stillWaiting, void *con
             return WaitEnd::kReady;
         if (received != net::kWouldBlock)
             continue;
-        const WaitEnd end = FtpWait(session->dataSocket, false, stillWaiting, context);
+        const WaitEnd end = FtpSessionWait(session, session->dataSocket, false);
         if (end != WaitEnd::kReady)
             return end;
     }

@@ -26,17 +26,18 @@ int FtpOpenActive(FtpSession *session);
 // result of the active attempt (a positive one when PORT was not 200).
 int FtpOpenDataConnection(FtpSession *session);
 // In active mode, takes the server's connection into dataSocket, waiting at
-// most ftpWaitSeconds, and closes the listening socket. On a secure session
-// it then shakes hands on the data connection (which no longer blocks),
-// resuming the control connection's TLS session: called after the 150/125
-// reply, as servers start their side then. False on failure.
+// most ftpWaitSeconds (with the heartbeat), and closes the listening socket.
+// On a secure session it then shakes hands on the data connection (which no
+// longer blocks), resuming the control connection's TLS session: called
+// after the 150/125 reply, as servers start their side then. False on
+// failure.
 bool FtpAcceptDataConnection(FtpSession *session);
 // After the last byte of an upload on a secure session: ends the TLS stream
-// (close_notify) and waits, as FtpWait does, for the server to end its side.
-// Closing at once would answer what the server sends late (a TLS 1.3 session
-// ticket) with a reset, which can cost the server the data it has not read
-// yet. Ready at once on a plain session.
-WaitEnd FtpEndSentData(FtpSession *session, StillWaiting stillWaiting, void *context);
+// (close_notify) and waits, as FtpSessionWait does, for the server to end
+// its side. Closing at once would answer what the server sends late (a TLS
+// 1.3 session ticket) with a reset, which can cost the server the data it
+// has not read yet. Ready at once on a plain session.
+WaitEnd FtpEndSentData(FtpSession *session);
 // Closes the data connection's TLS channel, then the data and listening
 // sockets, whichever are open.
 void FtpCloseDataConnection(FtpSession *session);

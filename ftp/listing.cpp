@@ -20,6 +20,7 @@ const int kListingReceiveFailed = -902;
 const int kListingNoMemoryGrowing = -903;
 const int kListingNoMemoryForEnd = -904;
 const int kListingFinalReplyNot226 = -905;
+const int kListingTimedOut = -906;
 
 const int kRetrievalFailed = -2;
 const int kParsingFailed = -3;
@@ -44,11 +45,14 @@ bool Grow(ListingText *text)
 }
 
 // Receives the listing into text until the server closes the data connection.
-int ReceiveListingText(FtpSession *session, ListingText *text, FtpStatusCallback callback)
+int ReceiveListingText(FtpSession *session, ListingText *text)
 {
     for (;;) {
-        if (!FtpDataPending(session) && !FtpWaitReadable(session->dataSocket))
-            return kStopped;
+        if (!FtpDataPending(session)) {
+            const WaitEnd end = FtpSessionWait(session, session->dataSocket, false);
+            if (end != WaitEnd::kReady)
+                return end == WaitEnd::kStopped ? kStopped : kListingTimedOut;
+        }
         const int received = FtpReceiveData(session, session->reply, kBlockSize);
         // Only a secure data socket does not block: part of a record came.
         if (received == net::kWouldBlock)
@@ -63,7 +67,7 @@ int ReceiveListingText(FtpSession *session, ListingText *text, FtpStatusCallback
         }
         memcpy(text->bytes + text->length, session->reply, received);
         text->length += received;
-        if (FtpReport(callback, "Directory listing: %d bytes received", text->length) != 0)
+        if (FtpReportStatus(session, "Directory listing: %d bytes received", text->length) != 0)
             return kStopped;
     }
     if (text->length + 1 > text->capacity && !Grow(text))
@@ -74,9 +78,9 @@ int ReceiveListingText(FtpSession *session, ListingText *text, FtpStatusCallback
 
 // The length of the text plus one, with the text stored in *result; or a
 // negative result with nothing left allocated or open.
-int FtpReceiveListing(FtpSession *session, char **result, FtpStatusCallback callback)
+int FtpReceiveListing(FtpSession *session, char **result)
 {
-    if (FtpReport(callback, "Directory listing: 0 bytes received") != 0)
+    if (FtpReportStatus(session, "Directory listing: 0 bytes received") != 0)
         return kStopped;
     ListingText text = {static_cast<char *>(malloc(kBlockSize)), 0, kBlockSize};
     if (text.bytes == NULL)
@@ -91,7 +95,7 @@ int FtpReceiveListing(FtpSession *session, char **result, FtpStatusCallback call
         else if (!FtpAcceptDataConnection(session))
             failure = kListingNotAccepted;
         else
-            failure = ReceiveListingText(session, &text, callback);
+            failure = ReceiveListingText(session, &text);
     }
     FtpCloseDataConnection(session);
     if (failure == 0 && FtpReadReply(session) != 226)
@@ -106,11 +110,14 @@ int FtpReceiveListing(FtpSession *session, char **result, FtpStatusCallback call
 
 } // namespace
 
+// A stop in a wait gives kStopped; a stop at a report, as ever, and any
+// other failure of the retrieval kRetrievalFailed.
 int SAPIFtpListing(FtpSession *session, FtpListEntry **table, FtpStatusCallback callback)
 {
+    FtpBeginOperation(session, callback, true);
     char *text = NULL;
-    if (FtpReceiveListing(session, &text, callback) < 0)
-        return kRetrievalFailed;
+    if (FtpReceiveListing(session, &text) < 0)
+        return static_cast<int>(FtpEndOperation(session, kRetrievalFailed));
     FtpListEntry *entries = NULL;
     const int parsed = FtpParseListing(text, &entries, callback);
     free(text);

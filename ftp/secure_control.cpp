@@ -2,6 +2,7 @@
 
 #include "ftp/control.h"
 #include "ftp/status.h"
+#include "ftp/wait.h"
 
 #include <string.h>
 
@@ -19,49 +20,48 @@ bool IsServerReply(int result)
 // Sends command; true when its answer is the expected code. Otherwise the
 // refusal is reported with the reply's first line (without its line end), or
 // with what stood in the way of reading one.
-bool Expect(FtpSession *session, FtpStatusCallback callback, const char *command, int expected)
+bool Expect(FtpSession *session, const char *command, int expected)
 {
     const int result = FtpSendCommand(session, command);
-    if (result == expected)
-        return true;
+    if (result == expected || session->stopped)
+        return result == expected;
     if (IsServerReply(result)) {
         const int lineLength = static_cast<int>(strcspn(session->reply, "\r\n"));
-        FtpReport(callback, "No secure connection: %.*s", lineLength, session->reply);
+        FtpReportStatus(session, "No secure connection: %.*s", lineLength, session->reply);
     } else {
-        FtpReport(callback, "No secure connection: no reply to %.*s",
-                  static_cast<int>(strcspn(command, "\r\n")), command);
+        FtpReportStatus(session, "No secure connection: no reply to %.*s",
+                        static_cast<int>(strcspn(command, "\r\n")), command);
     }
     return false;
 }
 
 // The handshake on the control socket, which stops blocking first, so that
 // a peer that stalls in the middle of a record cannot hold a read forever.
-bool ShakeHands(FtpSession *session, FtpStatusCallback callback)
+bool ShakeHands(FtpSession *session)
 {
     tls::Failure failure = tls::Failure::kHandshake;
     if (net::SetNonBlocking(session->controlSocket))
-        session->controlTls = tls::Open(session->controlSocket, session->hostName,
-                                        session->trustedCaFile, NULL, ftpWaitSeconds, &failure);
-    if (session->controlTls != NULL)
-        return true;
+        session->controlTls =
+            tls::Open(session->controlSocket, session->hostName, session->trustedCaFile, NULL,
+                      ftpWaitSeconds, FtpChannelWaiter(session), &failure);
+    if (session->controlTls != NULL || session->stopped)
+        return session->controlTls != NULL;
     if (failure == tls::Failure::kUntrusted)
-        FtpReport(callback, "Certificate not trusted: no valid certificate for %s",
-                  session->hostName);
+        FtpReportStatus(session, "Certificate not trusted: no valid certificate for %s",
+                        session->hostName);
     else
-        FtpReport(callback, "No secure connection: TLS handshake failed");
+        FtpReportStatus(session, "No secure connection: TLS handshake failed");
     return false;
 }
 
 } // namespace
 
-int FtpSecureControl(FtpSession *session, FtpStatusCallback callback)
+int FtpSecureControl(FtpSession *session)
 {
     // PBSZ 0 (no buffer for a stream) must come before PROT P (protect every
     // data connection); a server that refuses either leaves the data plain.
-    const bool secure = Expect(session, callback, "AUTH TLS\r\n", 234) &&
-                        ShakeHands(session, callback) &&
-                        Expect(session, callback, "PBSZ 0\r\n", 200) &&
-                        Expect(session, callback, "PROT P\r\n", 200);
+    const bool secure = Expect(session, "AUTH TLS\r\n", 234) && ShakeHands(session) &&
+                        Expect(session, "PBSZ 0\r\n", 200) && Expect(session, "PROT P\r\n", 200);
     return secure ? 0 : kNotSecure;
 }
 

@@ -15,9 +15,10 @@ const int kNotSecure = -1;
 // connection are protected; otherwise kNotSecure, after reporting
 //   "No secure connection: <reply line>"  AUTH TLS, PBSZ or PROT refused,
 //   "No secure connection: TLS handshake failed",
-//   "Certificate not trusted: <reason>"   the certificate failed its check.
+//   "Certificate not trusted: <reason>"   the certificate failed its check;
+// or, with nothing reported, after the operation's callback stopped a wait.
 // The caller closes the connection either way; nothing falls back to plain.
-int FtpSecureControl(FtpSession *session, FtpStatusCallback callback);
+int FtpSecureControl(FtpSession *session);
 
 } // namespace ftp
 

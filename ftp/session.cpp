@@ -69,8 +69,8 @@ bool Accepted(int result)
 }
 
 // Connects, reads the greeting, secures a secure session's connection and
-// logs in. The callback's wish to stop is honoured only when stoppable; a
-// keep-alive reports without asking.
+// logs in, with the running operation's callback; whether it may stop the
+// login is the operation's (a keep-alive reports without asking).
 // 0, or -1 connection, greeting or TLS failed, -2 USER or -3 PASS refused,
 // -4 stopped.
 const int kLoginConnectFailed = -1;
@@ -78,9 +78,9 @@ const int kLoginUserRefused = -2;
 const int kLoginPasswordRefused = -3;
 const int kLoginStopped = -4;
 
-int LogIn(FtpSession *session, FtpStatusCallback callback, bool stoppable)
+int LogIn(FtpSession *session)
 {
-    if (FtpReport(callback, "Host: %s", session->host) != 0 && stoppable)
+    if (FtpReportStatus(session, "Host: %s", session->host) != 0)
         return kLoginStopped;
     if (FtpConnectControl(session) != 0)
         return kLoginConnectFailed;
@@ -92,18 +92,18 @@ int LogIn(FtpSession *session, FtpStatusCallback callback, bool stoppable)
         return kLoginConnectFailed;
     // The account goes out only over a connection whose certificate passed.
     if (session->secure) {
-        if (FtpSecureControl(session, callback) != 0)
+        if (FtpSecureControl(session) != 0)
             return kLoginConnectFailed;
         const char *negotiated = tls::Description(session->controlTls);
-        if (FtpReport(callback, "Secure connection: %s", negotiated) != 0 && stoppable)
+        if (FtpReportStatus(session, "Secure connection: %s", negotiated) != 0)
             return kLoginStopped;
     }
-    if (FtpReport(callback, "Username: %s", session->user) != 0 && stoppable)
+    if (FtpReportStatus(session, "Username: %s", session->user) != 0)
         return kLoginStopped;
     if (!Accepted(FtpSendCommandWith(session, "USER %s\r\n", session->user)))
         return kLoginUserRefused;
     // The password itself never reaches the callback.
-    if (FtpReport(callback, "Password:") != 0 && stoppable)
+    if (FtpReportStatus(session, "Password:") != 0)
         return kLoginStopped;
     // PASS goes even after a 230 to USER.
     if (!Accepted(FtpSendCommandWith(session, "PASS %s\r\n", session->password)))
@@ -120,12 +120,32 @@ FtpSession *OpenSession(const char *host, const char *user, const char *password
     FtpSession *session = NewSession(host, user, password, secure, trustedCaFile);
     if (session == NULL)
         return NULL;
-    if (LogIn(session, callback, true) != 0) {
+    FtpBeginOperation(session, callback, true);
+    if (FtpEndOperation(session, LogIn(session)) != 0) {
         FtpCloseControl(session);
         FreeSession(session);
         return NULL;
     }
     return session;
+}
+
+// NOOP, and when it finds the connection dead, a new connection and login:
+// 0 alive, 1 logged in again, or the login's failure.
+int KeepAlive(FtpSession *session)
+{
+    if (FtpSendCommand(session, "NOOP\r\n") == 200)
+        return 0;
+
+    // The connection counts as dead: remake it and log in again.
+    FtpSendCommand(session, "QUIT\r\n");
+    FtpCloseControl(session);
+    FtpCloseDataConnection(session);
+    const int login = LogIn(session);
+    if (login == 0)
+        return 1;
+    if (login == kLoginConnectFailed)
+        FtpCloseControl(session);
+    return login;
 }
 
 } // namespace
@@ -142,29 +162,23 @@ FtpSession *SAPIFtpOpenSecureSession(const char *host, const char *user, const c
     return OpenSession(host, user, password, true, trustedCaFile, callback);
 }
 
+// The answer to "Quit" is not asked for, but a stop ends the wait for
+// QUIT's reply (-1); the session is freed either way.
 int SAPIFtpCloseSession(FtpSession *session, FtpStatusCallback callback)
 {
-    FtpReport(callback, "Quit");
-    const int result = FtpSendCommand(session, "QUIT\r\n");
+    FtpBeginOperation(session, callback, true);
+    FtpReportStatus(session, "Quit");
+    const long long result = FtpEndOperation(session, FtpSendCommand(session, "QUIT\r\n"));
     FtpCloseDataConnection(session);
     FtpCloseControl(session);
     FreeSession(session);
-    return result < 0 ? result : 0;
+    return result < 0 ? static_cast<int>(result) : 0;
 }
 
+// The callback gets the heartbeat, but no answer of it ends a keep-alive.
 int SAPIFtpKeepAlive(FtpSession *session, FtpStatusCallback callback)
 {
-    if (FtpSendCommand(session, "NOOP\r\n") == 200)
-        return 0;
-
-    // The connection counts as dead: remake it and log in again.
-    FtpSendCommand(session, "QUIT\r\n");
-    FtpCloseControl(session);
-    FtpCloseDataConnection(session);
-    const int login = LogIn(session, callback, false);
-    if (login == 0)
-        return 1;
-    if (login == kLoginConnectFailed)
-        FtpCloseControl(session);
-    return login;
+    FtpBeginOperation(session, callback, false);
+    return KeepAlive(session);
 }
+

@@ -42,6 +42,15 @@ struct FtpSession {
     // reply before it, kept whole for the next reply read.
     char pendingReply[ftp::kBlockSize];
     int pendingLength;
+    // The running operation's callback, told the text of the session's last
+    // report again while any socket of the session is waited on (the
+    // heartbeat). Once it asks to stop there, stopped is set and every later
+    // wait and command of the operation ends at once; a keep-alive, which
+    // takes no stop, gives the heartbeat without heeding it.
+    FtpStatusCallback callback;
+    int honoursStop;
+    int stopped;
+    char lastReport[ftp::kTextSize];
 };
 
 #endif

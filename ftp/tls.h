@@ -8,10 +8,27 @@
 
 #include "ftp/net.h"
 
+#include <stddef.h>
+
 namespace tls {
 
 // One TLS connection over a socket that the caller owns and closes.
 struct Channel;
+
+// How a channel waits for its socket, as net::WaitReady does, up to the
+// milliseconds its time limit leaves; its owner may end a wait early, which
+// reads as kFailed. Without wait, net::WaitReady itself.
+struct Waiter {
+    net::Readiness (*wait)(void *context, net::Socket socket, bool forWriting, int milliseconds);
+    void *context;
+};
+
+inline net::Readiness WaitFor(const Waiter &waiter, net::Socket socket, bool forWriting,
+                              int milliseconds)
+{
+    return waiter.wait != NULL ? waiter.wait(waiter.context, socket, forWriting, milliseconds)
+                                  : net::WaitReady(socket, forWriting, milliseconds);
+}
 
 enum class Failure {
     kNone,
@@ -26,9 +43,10 @@ enum class Failure {
 // certificate is the one trusted root, or is null for the system's roots.
 // resumeFrom, when not null, is a channel to the same server whose session
 // the new one resumes where the provider can (a data connection resumes the
-// control connection's). Null on failure, with *failure saying why.
+// control connection's). Every wait of the channel, the handshake's and
+// later ones, goes through waiter. Null on failure, with *failure saying why.
 Channel *Open(net::Socket socket, const char *host, const char *trustedCaFile,
-              const Channel *resumeFrom, int waitSeconds, Failure *failure);
+              const Channel *resumeFrom, int waitSeconds, Waiter waiter, Failure *failure);
 
 // All of length, encrypted, or -1 on an error; on a socket that does not
 // block it waits for room inside, up to the waitSeconds given to Open.

@@ -16,6 +16,7 @@ namespace tls {
 struct Channel {
     net::Socket socket;
     int waitSeconds;
+    Waiter waiter;
     // Shared (counted) with the data channels that resume this one's session.
     SSL_CTX *context;
     SSL *ssl;
@@ -33,8 +34,8 @@ namespace {
 bool ReadyBy(const Channel *channel, bool forWriting, long long deadline)
 {
     const long long left = deadline - net::MonotonicMilliseconds();
-    return left > 0 && net::WaitReady(channel->socket, forWriting, static_cast<int>(left)) ==
-                           net::Readiness::kReady;
+    return left > 0 && WaitFor(channel->waiter, channel->socket, forWriting,
+                               static_cast<int>(left)) == net::Readiness::kReady;
 }
 
 // False when a handshake's time is up before the socket is ready: a socket
@@ -198,7 +199,7 @@ bool ShakeHands(Channel *channel)
 } // namespace
 
 Channel *Open(net::Socket socket, const char *host, const char *trustedCaFile,
-              const Channel *resumeFrom, int waitSeconds, Failure *failure)
+              const Channel *resumeFrom, int waitSeconds, Waiter waiter, Failure *failure)
 {
     *failure = Failure::kHandshake;
     Channel *channel = static_cast<Channel *>(calloc(1, sizeof(Channel)));
@@ -206,6 +207,7 @@ Channel *Open(net::Socket socket, const char *host, const char *trustedCaFile,
         return NULL;
     channel->socket = socket;
     channel->waitSeconds = waitSeconds;
+    channel->waiter = waiter;
     channel->broken = true; // until the handshake is done
     if (!Prepare(channel, host, trustedCaFile, resumeFrom)) {
         // Without its roots no certificate can pass.

@@ -86,7 +86,7 @@ bool ReceiveBefore(Channel *channel, long long deadline)
     if (channel->received == kIncomingSize)
         return false;
     for (;;) {
-        if (net::WaitReady(channel->socket, false, MillisecondsLeft(deadline)) !=
+        if (WaitFor(channel->waiter, channel->socket, false, MillisecondsLeft(deadline)) !=
             net::Readiness::kReady)
             return false;
         const int got = net::Receive(channel->socket, channel->incoming + channel->received,
@@ -209,7 +209,7 @@ bool schannel::SendAll(Channel *channel, const char *data, int length, long long
         const int sent = net::Send(channel->socket, data, length);
         if (sent == net::kWouldBlock) {
             channel->seenWouldBlock = true;
-            if (net::WaitReady(channel->socket, true, MillisecondsLeft(deadline)) !=
+            if (WaitFor(channel->waiter, channel->socket, true, MillisecondsLeft(deadline)) !=
                 net::Readiness::kReady)
                 return false;
             continue;
@@ -280,7 +280,7 @@ bool schannel::Handshake(Channel *channel, long long deadline)
 }
 
 Channel *Open(net::Socket socket, const char *host, const char *trustedCaFile,
-              const Channel *resumeFrom, int waitSeconds, Failure *failure)
+              const Channel *resumeFrom, int waitSeconds, Waiter waiter, Failure *failure)
 {
     *failure = Failure::kHandshake;
     Channel *channel = static_cast<Channel *>(calloc(1, sizeof *channel));
@@ -288,6 +288,7 @@ Channel *Open(net::Socket socket, const char *host, const char *trustedCaFile,
         return NULL;
     channel->socket = socket;
     channel->waitMilliseconds = waitSeconds * 1000;
+    channel->waiter = waiter;
     channel->host = _strdup(host);
     channel->incoming = static_cast<char *>(malloc(kIncomingSize));
     if (resumeFrom != NULL) {

@@ -38,6 +38,7 @@ struct Channel {
     bool hasContext;
     char *host;
     int waitMilliseconds;
+    Waiter waiter;
     SecPkgContext_StreamSizes sizes;
     // What came from the socket: [0, consumed) the records already decrypted,
     // with plainLength bytes at plain still to be taken; [consumed, received)

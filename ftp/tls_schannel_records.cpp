@@ -65,7 +65,7 @@ int ReceiveMore(Channel *channel, bool atOnce)
     if (!atOnce && net::WaitReady(channel->socket, false, 0) != net::Readiness::kReady) {
         if (channel->seenWouldBlock)
             return net::kWouldBlock;
-        if (net::WaitReady(channel->socket, false, channel->waitMilliseconds) !=
+        if (WaitFor(channel->waiter, channel->socket, false, channel->waitMilliseconds) !=
             net::Readiness::kReady)
             return -1;
     }

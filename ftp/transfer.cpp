@@ -27,6 +27,9 @@ const int kSendFileNotOpened = -801;
 const int kSendBlockTimedOut = -802;
 const int kSendBlockFailed = -803;
 
+const char kRetrieved[] = "retrieved";
+const char kStored[] = "stored";
+
 // Uploads read the local file in blocks of this size; over TLS in blocks of
 // a whole record, so that each block costs one record and one send.
 const int kUploadBlockSize = 4096;
@@ -45,51 +48,39 @@ const char *FileTitle(const char *path)
     return title;
 }
 
-// What a transfer last told its callback. It is told again while the data
-// socket is waited on, so that a caller that keeps its window alive in the
-// callback can do so, and stop the transfer, through a stall.
+// What a transfer tells the session's callback after every block, and the
+// session repeats while its data socket is waited on.
 struct Progress {
-    FtpStatusCallback callback;
+    FtpSession *session;
     const char *title;
-    const char *verb; // "retrieved" or "stored"
+    const char *verb; // kRetrieved or kStored
     long long total;
 };
 
+const char kProgressFormat[] = "%s: %lld bytes %s";
+
 int Report(const Progress &progress)
 {
-    return FtpReport(progress.callback, "%s: %lld bytes %s", progress.title, progress.total,
-                     progress.verb);
-}
-
-int ReportAgain(void *progress)
-{
-    return Report(*static_cast<const Progress *>(progress));
-}
-
-// What a wait calls between its slices: nothing without a callback.
-StillWaiting Reporter(const Progress &progress)
-{
-    return progress.callback != NULL ? ReportAgain : NULL;
+    return FtpReportStatus(progress.session, kProgressFormat, progress.title, progress.total,
+                           progress.verb);
 }
 
 // Waits for the data socket: 0 once it is ready, kStopped when the callback
 // asked to stop, or timedOut.
-int AwaitDataSocket(FtpSession *session, bool forWriting, Progress &progress, int timedOut)
+int AwaitDataSocket(FtpSession *session, bool forWriting, int timedOut)
 {
-    const WaitEnd end = FtpWait(session->dataSocket, forWriting,
-                                Reporter(progress), &progress);
+    const WaitEnd end = FtpSessionWait(session, session->dataSocket, forWriting);
     return end == WaitEnd::kReady ? 0 : end == WaitEnd::kStopped ? kStopped : timedOut;
 }
 
 // The next block of the data connection, or a failure. A socket that does
 // not block is waited on only when nothing has arrived yet, so that a steady
 // stream costs one receive a block; never while TLS holds decrypted bytes.
-int ReceiveBlock(FtpSession *session, bool nonBlocking, Progress &progress)
+int ReceiveBlock(FtpSession *session, bool nonBlocking)
 {
     for (bool wait = !nonBlocking;; wait = true) {
-        const int failure = wait && !FtpDataPending(session)
-                                ? AwaitDataSocket(session, false, progress, kReceiveTimedOut)
-                                : 0;
+        const int failure =
+            wait && !FtpDataPending(session) ? AwaitDataSocket(session, false, kReceiveTimedOut) : 0;
         if (failure != 0)
             return failure;
         const int received = FtpReceiveData(session, session->reply, kBlockSize);
@@ -104,7 +95,7 @@ long long ReceiveInto(FtpSession *session, FILE *file, Progress &progress)
 {
     const bool nonBlocking = net::SetNonBlocking(session->dataSocket);
     for (;;) {
-        const int received = ReceiveBlock(session, nonBlocking, progress);
+        const int received = ReceiveBlock(session, nonBlocking);
         if (received < 0)
             return received;
         if (received == 0) {
@@ -132,8 +123,7 @@ char *UseLargeBuffer(FILE *file)
     return buffer;
 }
 
-long long FtpReceiveFile(FtpSession *session, const char *localPath, const char *mode,
-                         FtpStatusCallback callback)
+long long FtpReceiveFile(FtpSession *session, const char *localPath, const char *mode)
 {
     if (!FtpAcceptDataConnection(session))
         return kReceiveNotAccepted;
@@ -141,7 +131,7 @@ long long FtpReceiveFile(FtpSession *session, const char *localPath, const char 
     if (file == NULL)
         return kReceiveFileNotOpened;
     char *writeBuffer = UseLargeBuffer(file);
-    Progress progress = {callback, FileTitle(localPath), "retrieved", 0};
+    Progress progress = {session, FileTitle(localPath), kRetrieved, 0};
     const long long result = ReceiveInto(session, file, progress);
     const bool closed = fclose(file) == 0;
     free(writeBuffer);
@@ -150,14 +140,13 @@ long long FtpReceiveFile(FtpSession *session, const char *localPath, const char 
 
 // Sends a whole block. A socket that does not block is waited on only when
 // the system takes nothing more.
-int SendBlock(FtpSession *session, const char *data, int length, bool nonBlocking,
-              Progress &progress)
+int SendBlock(FtpSession *session, const char *data, int length, bool nonBlocking)
 {
     // TLS sends whole blocks, waiting for room inside, up to ftpWaitSeconds.
     if (session->dataTls != NULL)
         return tls::Send(session->dataTls, data, length) == length ? 0 : kSendBlockFailed;
     for (bool wait = !nonBlocking; length > 0;) {
-        const int failure = wait ? AwaitDataSocket(session, true, progress, kSendBlockTimedOut) : 0;
+        const int failure = wait ? AwaitDataSocket(session, true, kSendBlockTimedOut) : 0;
         if (failure != 0)
             return failure;
         const int sent = net::Send(session->dataSocket, data, length);
@@ -173,24 +162,23 @@ int SendBlock(FtpSession *session, const char *data, int length, bool nonBlockin
 }
 
 // Sends the open local file; the caller closes it.
-long long FtpSendFile(FtpSession *session, FILE *file, const char *title, FtpStatusCallback callback)
+long long FtpSendFile(FtpSession *session, FILE *file, const char *title)
 {
     if (!FtpAcceptDataConnection(session))
         return kSendNotAccepted;
     const bool nonBlocking = net::SetNonBlocking(session->dataSocket);
-    Progress progress = {callback, title, "stored", 0};
+    Progress progress = {session, title, kStored, 0};
     for (;;) {
         const size_t read =
             fread(session->reply, 1, session->dataTls != NULL ? kBlockSize : kUploadBlockSize, file);
         if (read == 0) {
-            const WaitEnd end = FtpEndSentData(session, Reporter(progress), &progress);
+            const WaitEnd end = FtpEndSentData(session);
             if (end != WaitEnd::kReady)
                 return end == WaitEnd::kStopped ? kStopped : kSendBlockTimedOut;
             Report(progress);
             return progress.total;
         }
-        int failure = SendBlock(session, session->reply, static_cast<int>(read), nonBlocking,
-                                progress);
+        int failure = SendBlock(session, session->reply, static_cast<int>(read), nonBlocking);
         if (failure == 0) {
             progress.total += static_cast<long long>(read);
             if (Report(progress) != 0)
@@ -234,8 +222,8 @@ int OpenTransfer(FtpSession *session, Transfer transfer, const char *remoteName,
 // A whole transfer; the data and listening sockets are closed whichever way
 // it ends. An upload's local file is opened first: a wrong path must not
 // create or empty the remote file.
-long long RunTransfer(FtpSession *session, Transfer transfer, const char *remoteName,
-                      const char *localPath, int binary, FtpStatusCallback callback)
+long long TransferFile(FtpSession *session, Transfer transfer, const char *remoteName,
+                       const char *localPath, int binary)
 {
     FILE *upload = NULL;
     if (transfer == Transfer::kUpload && (upload = fopen(localPath, "rb")) == NULL)
@@ -244,10 +232,9 @@ long long RunTransfer(FtpSession *session, Transfer transfer, const char *remote
     const int opened = OpenTransfer(session, transfer, remoteName, localPath, binary);
     long long result = opened;
     if (opened == 0 && upload != NULL)
-        result = FtpSendFile(session, upload, FileTitle(localPath), callback);
+        result = FtpSendFile(session, upload, FileTitle(localPath));
     else if (opened == 0)
-        result = FtpReceiveFile(session, localPath, transfer == Transfer::kAppend ? "a+b" : "wb",
-                                callback);
+        result = FtpReceiveFile(session, localPath, transfer == Transfer::kAppend ? "a+b" : "wb");
     if (upload != NULL)
         fclose(upload);
     free(readBuffer);
@@ -255,6 +242,18 @@ long long RunTransfer(FtpSession *session, Transfer transfer, const char *remote
     if (opened != 0 || result < 0)
         return result;
     return FtpReadReply(session) == 226 ? result : kFinalReplyNot226;
+}
+
+// Every wait of the transfer, its commands' replies too, gives the heartbeat;
+// until the first block it tells of none moved, not of an earlier operation.
+long long RunTransfer(FtpSession *session, Transfer transfer, const char *remoteName,
+                      const char *localPath, int binary, FtpStatusCallback callback)
+{
+    FtpBeginOperation(session, callback, true);
+    FtpNoteStatus(session, kProgressFormat, FileTitle(localPath), 0LL,
+                  transfer == Transfer::kUpload ? kStored : kRetrieved);
+    return FtpEndOperation(session,
+                           TransferFile(session, transfer, remoteName, localPath, binary));
 }
 
 // What a call of the 32-bit interface returns: a count past INT_MAX is still

@@ -1,12 +1,18 @@
 #include "ftp/wait.h"
 
+#include "ftp/status.h"
+
 namespace ftp {
 
-WaitEnd FtpWait(net::Socket socket, bool forWriting, StillWaiting stillWaiting, void *context)
+namespace {
+
+WaitEnd WaitUpTo(FtpSession *session, net::Socket socket, bool forWriting, long long limit)
 {
-    const long long limit = ftpWaitSeconds * 1000LL;
-    if (stillWaiting == NULL) {
-        return net::WaitReady(socket, forWriting, static_cast<int>(limit)) == net::Readiness::kReady
+    if (session->stopped)
+        return WaitEnd::kStopped;
+    if (session->callback == NULL) {
+        const int whole = limit > 0 ? static_cast<int>(limit) : 0;
+        return net::WaitReady(socket, forWriting, whole) == net::Readiness::kReady
                    ? WaitEnd::kReady
                    : WaitEnd::kTimedOut;
     }
@@ -21,19 +27,35 @@ WaitEnd FtpWait(net::Socket socket, bool forWriting, StillWaiting stillWaiting, 
             return WaitEnd::kReady;
         if (readiness == net::Readiness::kFailed || left <= kWaitSliceMilliseconds)
             return WaitEnd::kTimedOut;
-        if (stillWaiting(context) != 0)
+        if (FtpReportAgain(session) != 0) {
+            session->stopped = 1;
             return WaitEnd::kStopped;
+        }
     }
 }
 
-bool FtpWaitReadable(net::Socket socket)
+net::Readiness ChannelWait(void *session, net::Socket socket, bool forWriting, int milliseconds)
 {
-    return FtpWait(socket, false, NULL, NULL) == WaitEnd::kReady;
+    switch (WaitUpTo(static_cast<FtpSession *>(session), socket, forWriting, milliseconds)) {
+    case WaitEnd::kReady:
+        return net::Readiness::kReady;
+    case WaitEnd::kTimedOut:
+        return net::Readiness::kTimedOut;
+    default:
+        return net::Readiness::kFailed;
+    }
 }
 
-bool FtpWaitWritable(net::Socket socket)
+} // namespace
+
+WaitEnd FtpSessionWait(FtpSession *session, net::Socket socket, bool forWriting)
 {
-    return FtpWait(socket, true, NULL, NULL) == WaitEnd::kReady;
+    return WaitUpTo(session, socket, forWriting, ftpWaitSeconds * 1000LL);
+}
+
+tls::Waiter FtpChannelWaiter(FtpSession *session)
+{
+    return {ChannelWait, session};
 }
 
 } // namespace ftp

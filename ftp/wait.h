@@ -1,4 +1,5 @@
-// Waits on a socket, each bounded by ftpWaitSeconds.
+// Waits on the sockets of a session, each bounded by ftpWaitSeconds, with
+// the running operation's heartbeat.
 #ifndef FTP_WAIT_H
 #define FTP_WAIT_H
 
@@ -6,24 +7,23 @@
 
 namespace ftp {
 
-// How often a wait that keeps its caller informed calls back.
+// How often a wait with a callback calls it.
 const int kWaitSliceMilliseconds = 250;
 
 enum class WaitEnd { kReady, kTimedOut, kStopped };
 
-// Called between the slices of a wait; a non-zero result ends it.
-typedef int (*StillWaiting)(void *context);
+// Waits up to ftpWaitSeconds for a socket of the session to have something
+// to receive (or, forWriting, room to send). Without the operation's
+// callback the wait is one piece; with it, slices of kWaitSliceMilliseconds
+// with the session's last report given to the callback again between each
+// two, so that a caller can keep its window alive and stop a stalled
+// operation. A stop marks the operation stopped, and a stopped operation
+// waits no more. A wait that fails ends as timed out.
+WaitEnd FtpSessionWait(FtpSession *session, net::Socket socket, bool forWriting);
 
-// Waits up to ftpWaitSeconds for the socket to have something to receive
-// (or, forWriting, room to send). Without stillWaiting the wait is one piece;
-// with it, slices of kWaitSliceMilliseconds with a call between each two, so
-// that a caller can keep its window alive and stop a stalled transfer. A wait
-// that fails ends as timed out.
-WaitEnd FtpWait(net::Socket socket, bool forWriting, StillWaiting stillWaiting, void *context);
-
-// FtpWait in one piece: true when the socket became ready.
-bool FtpWaitReadable(net::Socket socket);
-bool FtpWaitWritable(net::Socket socket);
+// The wait a session's TLS channels go through: as FtpSessionWait, up to
+// the milliseconds the channel has left; a stop reads as a failure.
+tls::Waiter FtpChannelWaiter(FtpSession *session);
 
 } // namespace ftp
 

@@ -79,7 +79,15 @@ SAPI_DATA const char *const full_month_list[13];
 typedef struct FtpSession FtpSession;
 
 /* Receives status and progress texts; a non-zero result asks the running
- * operation to stop where it consults it. May be null everywhere. */
+ * operation to stop where it consults it. May be null everywhere.
+ * The heartbeat: whenever an operation with a callback waits for the server
+ * (a reply, a connection, a TLS handshake, data to arrive or room to send),
+ * the callback is given the text of the session's last report again at
+ * least every 250 ms, so that a caller can keep its window responsive and
+ * stop; each wait still fails after 60 s. A non-zero answer there ends the
+ * operation with -1 (an open with null), with nothing left open. In
+ * SAPIFtpCloseSession it ends the wait for QUIT's reply, the session freed as
+ * ever; SAPIFtpKeepAlive gives the heartbeat but heeds no answer. */
 typedef int (*FtpStatusCallback)(const char *text);
 
 /* Dotted local IPv4 address of the most recently made control connection. */
@@ -107,10 +115,9 @@ SAPI_API int SAPIFtpKeepAlive(FtpSession *session, FtpStatusCallback callback);
 
 /* A transfer calls back with "<file>: N bytes retrieved" (download, append)
  * or "<file>: N bytes stored" (upload), N the bytes moved so far, after every
- * block; while the data connection stalls, with the same text at least every
- * 250 ms, so that a caller can keep its window responsive and stop. A stall
- * still fails after 60 s. A non-zero answer ends the transfer with -1; a
- * download's local file keeps what had arrived. Files of any size are moved:
+ * block, and with the heartbeat while it waits (see FtpStatusCallback). A
+ * non-zero answer ends the transfer with -1; a download's local file keeps
+ * what had arrived. Files of any size are moved:
  * counts, N and the restart offset of an append are 64-bit, and these calls
  * return INT_MAX for a success of more bytes than an int holds. */
 SAPI_API int SAPIFtpFileDownload(FtpSession *session, const char *remoteName,
@@ -164,7 +171,10 @@ typedef struct FtpListEntry {
 typedef char FtpListEntrySizeCheck[sizeof(FtpListEntry) == 1036 ? 1 : -1];
 
 /* The table ends with an entry whose attributes are 0. It holds at most
- * FTP_LISTING_MAX_ENTRIES entries: lines beyond them are not listed. */
+ * FTP_LISTING_MAX_ENTRIES entries: lines beyond them are not listed.
+ * 0; -1 when the callback stopped a wait; -2 when retrieving failed or the
+ * callback stopped it at a report; -3 when parsing ran out of memory or the
+ * callback stopped it at the entry count. */
 #define FTP_LISTING_MAX_ENTRIES 65536
 SAPI_API int SAPIFtpListing(FtpSession *session, FtpListEntry **table,
                             FtpStatusCallback callback);

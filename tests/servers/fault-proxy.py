@@ -16,6 +16,12 @@ as well, and injects the one fault it was started with:
   data-stall  holds a RETR's data connection after --after-bytes bytes for
               --stall-seconds seconds, then relays the rest
   hold-final  never relays the final reply of a RETR that succeeded (226)
+  hold-reply  never relays the reply to the command named by --command, or
+              with no --command the greeting
+  hold-after  relays the reply to --command, then nothing more from the
+              server (after AUTH: a TLS handshake that stalls)
+  listing-stall  holds a LIST's data connection after --after-bytes bytes for
+              --stall-seconds seconds, then relays the rest
 
 The data faults and hold-final apply to every RETR, or with --file only to the
 RETR of that name; with --times N only to the first N such RETRs of the
@@ -27,6 +33,7 @@ proxy did is written to standard error.
 
 usage: fault-proxy.py PORT SERVER_PORT [--fault FAULT] [--after-bytes N]
                       [--stall-seconds S] [--file NAME] [--times N]
+                      [--command VERB]
 
 Standard library only; run with Debian's /usr/bin/python3.
 """
@@ -45,8 +52,10 @@ BLOCK = 65536
 # The command whose reply ends the control connection; None is the greeting.
 CONTROL_CUTS = {"greeting": None, "user": "USER", "pass": "PASS", "pasv": "PASV"}
 DATA_CUTS = ("data-reset", "data-close")
-DATA_FAULTS = (*DATA_CUTS, "data-stall")
-FAULTS = ("none", *CONTROL_CUTS, *DATA_FAULTS, "hold-final")
+DATA_STALLS = ("data-stall", "listing-stall")
+DATA_FAULTS = (*DATA_CUTS, *DATA_STALLS)
+REPLY_HOLDS = ("hold-final", "hold-reply", "hold-after")
+FAULTS = ("none", *CONTROL_CUTS, *DATA_FAULTS, *REPLY_HOLDS)
 
 # Data faults dealt so far, over every session.
 FAULTS_DONE_LOCK = threading.Lock()
@@ -109,6 +118,7 @@ class Session:
         self.server = socket.create_connection((HOST, options.server_port))
         self.command = None  # verb of the command whose reply comes next
         self.retrieving = None  # the name of the RETR under way
+        self.listing = False  # a LIST is under way
         self.command_lines = LineReader(client, self)
         self.reply_lines = LineReader(self.server, self)
         self.reply = []  # lines of the reply being read
@@ -168,6 +178,7 @@ class Session:
             words = line.decode("latin-1").strip().split(" ", 1)
             self.command = words[0].upper()
             self.retrieving = words[1] if self.command == "RETR" and len(words) > 1 else None
+            self.listing = self.command == "LIST"
             if self.command == "EPSV":
                 self.client.sendall(b"502 EPSV not offered through this proxy.\r\n")
             else:
@@ -194,19 +205,27 @@ class Session:
         code = int(reply[0][:3]) if reply[0][:3].isdigit() else 0
         if code == 227 and self.command == "PASV":
             reply = [self.offer_data_port(reply[0])]
-        if self.fault_applies("hold-final") and self.command == "RETR" and 200 <= code < 300:
+        fault = self.options.fault
+        held_final = (self.fault_applies("hold-final") and self.command == "RETR"
+                      and 200 <= code < 300)
+        if held_final or (fault == "hold-reply" and self.command == self.options.command):
             log(f"held back: {reply[0].decode('latin-1').strip()}")
             return
         self.client.sendall(b"".join(reply))
-        fault = self.options.fault
+        if fault == "hold-after" and self.command == self.options.command:
+            log(f"nothing more relayed after: {reply[0].decode('latin-1').strip()}")
+            self.unwatch(self.server)
         if fault in CONTROL_CUTS and code >= 200 and self.command == CONTROL_CUTS[fault]:
             log(f"control connection cut after: {reply[0].decode('latin-1').strip()}")
             self.running = False
 
     def fault_applies(self, fault):
         """The fault was asked for and the transfer under way is one it hits."""
-        return (self.options.fault == fault and self.retrieving is not None
-                and self.options.file in (None, self.retrieving))
+        if self.options.fault != fault:
+            return False
+        if fault == "listing-stall":
+            return self.listing
+        return self.retrieving is not None and self.options.file in (None, self.retrieving)
 
     def take_data_fault(self):
         """Whether the data connection that starts now gets the data fault;
@@ -298,7 +317,7 @@ class DataConnection:
         self.forwarded += self.relay(self.server, self.client, most)
         if self.forwarded != self.fault_after:
             return
-        if self.session.options.fault == "data-stall":
+        if self.session.options.fault in DATA_STALLS:
             self.stall()
         else:
             self.cut()
@@ -307,8 +326,9 @@ class DataConnection:
         """Stops reading from the server for a while: the client waits, and
         the server's sends back up behind the proxy."""
         seconds = self.session.options.stall_seconds
-        log(f"data-stall: data connection held for {seconds} s after {self.forwarded} bytes "
-            f"of RETR {self.session.retrieving}")
+        what = "LIST" if self.session.listing else f"RETR {self.session.retrieving}"
+        log(f"{self.session.options.fault}: data connection held for {seconds} s after "
+            f"{self.forwarded} bytes of {what}")
         self.fault_after = -1
         self.session.unwatch(self.server)
         self.session.later(seconds, self.resume)
@@ -316,7 +336,7 @@ class DataConnection:
     def resume(self):
         # The client may have given up and the connection gone meanwhile.
         if self.session.data is self:
-            log("data-stall: relaying again")
+            log(f"{self.session.options.fault}: relaying again")
             self.session.watch(self.server, self.guarded(self.relay_from_server))
 
     def cut(self):
@@ -366,6 +386,7 @@ def main():
     parser.add_argument("--stall-seconds", type=float, default=5.0)
     parser.add_argument("--times", type=int, default=0)
     parser.add_argument("--file")
+    parser.add_argument("--command", type=str.upper)
     options = parser.parse_args()
     if options.after_bytes < 1:
         parser.error("--after-bytes must be at least 1")

@@ -13,12 +13,16 @@ class FaultProxy:
         self.port = settings.ftp_port()
         self.server_port = server_port
 
-    def start(self, fault, only_file=None, after_bytes=None, stall_seconds=None, times=None):
+    def start(self, fault, only_file=None, after_bytes=None, stall_seconds=None, times=None,
+              command=None):
         """Starts the proxy, in place of one that runs already. only_file:
         the data faults hit only the RETR of this name; after_bytes: where a
         data connection is cut or stalls; stall_seconds: how long it stalls;
-        times: how many RETRs the data fault hits (every one without)."""
+        times: how many RETRs the data fault hits (every one without);
+        command: the command whose reply hold-reply and hold-after wait for."""
         options = ["--fault", fault]
+        if command is not None:
+            options += ["--command", command]
         if times is not None:
             options += ["--times", str(times)]
         if stall_seconds is not None:

@@ -5,16 +5,15 @@
 #include "ftp/status.h"
 #include "tests/ftp/faults/fault_places.h"
 #include "tests/ftp/real/disk_files.h"
+#include "tests/ftp/real/heartbeat_probe.h"
 #include "tests/ftp/real/open_descriptors.h"
 #include "tests/ftp/real/real_server.h"
 
-#include <chrono>
 #include <string>
-#include <vector>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using heartbeat_probe::Clock;
 
 // Larger than the buffers between server and client can hold, so that the
 // server is still sending when the stall begins.
@@ -22,21 +21,6 @@ const std::size_t kFileSize = 2 * 1024 * 1024 + 77;
 // Where the proxy holds the data, as CMakeLists.txt starts it.
 const std::size_t kStallAfter = 100000;
 const std::string kStalledText = "stalled.bin: " + std::to_string(kStallAfter) + " bytes retrieved";
-// A report every quarter second while waiting, with room for a busy machine.
-const auto kMostApart = std::chrono::milliseconds(250 + 200);
-
-// When the callback saw the stalled total, for one test at a time (it is a
-// bare function); the total reported once per block, then once per wait.
-std::vector<Clock::time_point> stalledReports;
-// The callback answers "stop" at this repeat of the stalled total; 0 never.
-std::size_t stopAtRepeat = 0;
-
-int Record(const char *text)
-{
-    if (text == kStalledText)
-        stalledReports.push_back(Clock::now());
-    return stopAtRepeat > 0 && stalledReports.size() > stopAtRepeat;
-}
 
 class DataStallTest : public ::testing::TestWithParam<const char *> {
 protected:
@@ -44,13 +28,12 @@ protected:
     {
         ASSERT_TRUE(places_.Find(GetParam(), "data-stall")) << places_.missing;
         WriteBytes(places_.home / "stalled.bin", bytes_);
-        stalledReports.clear();
-        stopAtRepeat = 0;
     }
 
     int Download(FtpSession *session) const
     {
-        return SAPIFtpFileDownload(session, "stalled.bin", Local().c_str(), 1, Record);
+        return SAPIFtpFileDownload(session, "stalled.bin", Local().c_str(), 1,
+                                   heartbeat_probe::Listen);
     }
 
     std::string Local() const { return places_.Local("stalled.bin"); }
@@ -63,12 +46,12 @@ TEST_P(DataStallTest, ReportsGoOnThroughTheStall)
 {
     Session session(SAPIFtpOpenSession(places_.proxy.c_str(), "vok", "wavu4n", nullptr));
     ASSERT_NE(session, nullptr);
+    heartbeat_probe::Expect(kStalledText, 0);
     EXPECT_EQ(Download(session.get()), static_cast<int>(kFileSize));
     EXPECT_TRUE(SameBytes(ReadBytes(Local()), bytes_));
 
-    EXPECT_GE(stalledReports.size(), 1u + 15u);
-    for (std::size_t i = 1; i < stalledReports.size(); ++i)
-        EXPECT_LE(stalledReports[i] - stalledReports[i - 1], kMostApart) << "before repeat " << i;
+    EXPECT_GE(heartbeat_probe::Times().size(), 1u + 15u);
+    heartbeat_probe::ExpectSteadyRepeats();
 }
 
 TEST_P(DataStallTest, StopInTheStallEndsTheTransferAtOnce)
@@ -78,10 +61,10 @@ TEST_P(DataStallTest, StopInTheStallEndsTheTransferAtOnce)
         Session session(SAPIFtpOpenSession(places_.proxy.c_str(), "vok", "wavu4n", nullptr));
         ASSERT_NE(session, nullptr);
         const int descriptorsOpen = OpenDescriptorCount();
-        stopAtRepeat = 3;
+        heartbeat_probe::Expect(kStalledText, 3);
         EXPECT_EQ(Download(session.get()), ftp::kStopped);
-        EXPECT_LT(Clock::now() - stalledReports.back(), kMostApart);
-        EXPECT_EQ(stalledReports.size(), 1u + 3u);
+        EXPECT_LT(Clock::now() - heartbeat_probe::Times().back(), heartbeat_probe::kMostApart);
+        EXPECT_EQ(heartbeat_probe::Times().size(), 1u + 3u);
         EXPECT_EQ(OpenDescriptorCount(), descriptorsOpen) << "the transfer left one open";
     }
     EXPECT_EQ(OpenDescriptorCount(), descriptorsBefore) << "descriptors left open";

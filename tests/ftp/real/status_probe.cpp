@@ -19,7 +19,8 @@ const std::vector<std::string> &Texts()
 
 int Record(const char *text)
 {
-    texts.push_back(text);
+    if (texts.empty() || texts.back() != text)
+        texts.push_back(text);
     return 0;
 }
 

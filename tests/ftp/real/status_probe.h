@@ -9,6 +9,8 @@
 namespace status_probe {
 
 void Reset();
+// The texts in order; a text equal to the one before it (the heartbeat of a
+// wait that took longer than a quarter second) is not kept again.
 const std::vector<std::string> &Texts();
 
 // Both record the text; the first lets the operation go on, the second asks

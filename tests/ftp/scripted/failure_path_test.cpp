@@ -1,6 +1,8 @@
 // Replies that are broken, cut off or never come, and the failures around a
 // transfer that a willing server never causes: each with its exact result.
 #include "ftp/session.h"
+#include "ftp/status.h"
+#include "tests/ftp/real/heartbeat_probe.h"
 #include "tests/ftp/scripted/scripted_ftp_test.h"
 #include "tests/servers/scripted/control_connection.h"
 
@@ -141,6 +143,23 @@ TEST_F(FailurePathTest, ActiveServerThatNeverConnects)
     FtpSession *session = OpenWithShortWaits(server);
     ASSERT_NE(nullptr, session);
     EXPECT_EQ(-700, SAPIFtpFileDownload(session, "f.bin", LocalPath("f.bin").c_str(), 1, nullptr));
+    SAPIFtpCloseSession(session, nullptr);
+    EXPECT_EQ(0, server.Finish().socketsLeftOpen);
+}
+
+// The wait for the server's connection gives the heartbeat with what the
+// transfer stands at, and a stop ends it with the full wait still ahead.
+TEST_F(FailurePathTest, ActiveServerThatNeverConnectsIsStoppedByTheCallback)
+{
+    ScriptedFtpServer server(Script().On("PASV", NoPassive()).On("RETR", Reply("150 Opening.\r\n")));
+    FtpSession *session = Open(server);
+    ASSERT_NE(nullptr, session);
+    heartbeat_probe::Expect("f.bin: 0 bytes retrieved", 3);
+    EXPECT_EQ(ftp::kStopped, SAPIFtpFileDownload(session, "f.bin", LocalPath("f.bin").c_str(), 1,
+                                                 heartbeat_probe::Listen));
+    heartbeat_probe::ExpectSteadyRepeats();
+    EXPECT_LT(heartbeat_probe::Clock::now() - heartbeat_probe::Times().back(),
+              heartbeat_probe::kMostApart);
     SAPIFtpCloseSession(session, nullptr);
     EXPECT_EQ(0, server.Finish().socketsLeftOpen);
 }

@@ -51,7 +51,7 @@ struct Connection {
         : socket(connected)
     {
         channel = tls::Open(socket, host, caFile.empty() ? nullptr : caFile.c_str(), resumeFrom,
-                            waitSeconds, &failure);
+                            waitSeconds, tls::Waiter{}, &failure);
         EXPECT_EQ(channel == nullptr, failure != tls::Failure::kNone);
     }
     ~Connection()
