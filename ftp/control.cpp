@@ -170,7 +170,7 @@ int FtpConnectControl(FtpSession *session)
     session->controlSocket = net::CreateTcpSocket();
     if (session->controlSocket == net::kNoSocket)
         return kSocketNotCreated;
-    if (!net::Connect(session->controlSocket, address, port)) {
+    if (!FtpConnectSocket(session, session->controlSocket, address, port)) {
         net::Close(session->controlSocket);
         return kConnectFailed;
     }

@@ -61,7 +61,7 @@ int FtpOpenPassive(FtpSession *session)
     session->dataSocket = net::CreateTcpSocket();
     if (session->dataSocket == net::kNoSocket)
         return kPassiveNoSocket;
-    if (!net::Connect(session->dataSocket, address, port)) {
+    if (!FtpConnectSocket(session, session->dataSocket, address, port)) {
         net::Close(session->dataSocket);
         return kPassiveNotConnected;
     }

@@ -100,6 +100,38 @@ bool Connect(Socket socket, uint32_t address, uint16_t port)
     return connect(ToNative(socket), reinterpret_cast<const sockaddr *>(&end), sizeof end) == 0;
 }
 
+ConnectStart StartConnect(Socket socket, uint32_t address, uint16_t port)
+{
+    if (!SetNonBlocking(socket))
+        return ConnectStart::kFailed;
+    const sockaddr_in end = MakeAddress(address, port);
+    if (connect(ToNative(socket), reinterpret_cast<const sockaddr *>(&end), sizeof end) == 0)
+        return ConnectStart::kConnected;
+#ifdef _WIN32
+    const bool underWay = WSAGetLastError() == WSAEWOULDBLOCK;
+#else
+    const bool underWay = errno == EINPROGRESS;
+#endif
+    return underWay ? ConnectStart::kConnecting : ConnectStart::kFailed;
+}
+
+bool FinishConnect(Socket socket)
+{
+    int error = 0;
+    AddressLength length = sizeof error;
+    const bool made = getsockopt(ToNative(socket), SOL_SOCKET, SO_ERROR,
+                                 reinterpret_cast<char *>(&error), &length) == 0 &&
+                      error == 0;
+#ifdef _WIN32
+    u_long nonBlocking = 0;
+    const bool blocking = ioctlsocket(ToNative(socket), FIONBIO, &nonBlocking) == 0;
+#else
+    const int flags = fcntl(ToNative(socket), F_GETFL);
+    const bool blocking = flags >= 0 && fcntl(ToNative(socket), F_SETFL, flags & ~O_NONBLOCK) == 0;
+#endif
+    return made && blocking;
+}
+
 bool BindAnyPort(Socket socket)
 {
     const sockaddr_in end = MakeAddress(htonl(INADDR_ANY), 0);
@@ -172,10 +204,18 @@ Readiness WaitReady(Socket socket, bool forWriting, int milliseconds)
     fd_set set;
     FD_ZERO(&set);
     FD_SET(native, &set);
+    // Winsock tells of a failed connection attempt among the exceptions;
+    // elsewhere the socket becomes writable.
+    fd_set exceptions;
+    FD_ZERO(&exceptions);
+#ifdef _WIN32
+    if (forWriting)
+        FD_SET(native, &exceptions);
+#endif
     timeval limit;
     limit.tv_sec = milliseconds / 1000;
     limit.tv_usec = milliseconds % 1000 * 1000;
-    const int ready = forWriting ? select(static_cast<int>(native) + 1, NULL, &set, NULL, &limit)
+    const int ready = forWriting ? select(static_cast<int>(native) + 1, NULL, &set, &exceptions, &limit)
                                  : select(static_cast<int>(native) + 1, &set, NULL, NULL, &limit);
     return ready > 0 ? Readiness::kReady : ready == 0 ? Readiness::kTimedOut : Readiness::kFailed;
 }

@@ -19,6 +19,13 @@ uint16_t ServicePort(const char *service, uint16_t fallback);
 
 Socket CreateTcpSocket();
 bool Connect(Socket socket, uint32_t address, uint16_t port);
+// A connection made without blocking: StartConnect leaves the socket not
+// blocking and gives kConnecting while the attempt goes on; once WaitReady
+// for writing says ready, FinishConnect tells whether it was made and lets
+// the socket block again.
+enum class ConnectStart { kConnected, kConnecting, kFailed };
+ConnectStart StartConnect(Socket socket, uint32_t address, uint16_t port);
+bool FinishConnect(Socket socket);
 bool BindAnyPort(Socket socket);
 bool Listen(Socket socket, int backlog);
 // kNoSocket when the accept fails.
@@ -38,7 +45,8 @@ int Send(Socket socket, const char *data, int length);
 int Receive(Socket socket, char *buffer, int length);
 
 // Waits at most the given milliseconds for the socket to have something to
-// receive (or, forWriting, room to send).
+// receive (or, forWriting, room to send, or the end of a connection attempt,
+// made or failed).
 enum class Readiness { kReady, kTimedOut, kFailed };
 Readiness WaitReady(Socket socket, bool forWriting, int milliseconds);
 

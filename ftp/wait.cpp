@@ -53,6 +53,21 @@ WaitEnd FtpSessionWait(FtpSession *session, net::Socket socket, bool forWriting)
     return WaitUpTo(session, socket, forWriting, ftpWaitSeconds * 1000LL);
 }
 
+bool FtpConnectSocket(FtpSession *session, net::Socket socket, uint32_t address, uint16_t port)
+{
+    if (session->callback == NULL)
+        return net::Connect(socket, address, port);
+    switch (net::StartConnect(socket, address, port)) {
+    case net::ConnectStart::kConnected:
+        return net::FinishConnect(socket);
+    case net::ConnectStart::kConnecting:
+        return FtpSessionWait(session, socket, true) == WaitEnd::kReady &&
+               net::FinishConnect(socket);
+    default:
+        return false;
+    }
+}
+
 tls::Waiter FtpChannelWaiter(FtpSession *session)
 {
     return {ChannelWait, session};

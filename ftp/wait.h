@@ -21,6 +21,13 @@ enum class WaitEnd { kReady, kTimedOut, kStopped };
 // waits no more. A wait that fails ends as timed out.
 WaitEnd FtpSessionWait(FtpSession *session, net::Socket socket, bool forWriting);
 
+// Connects socket to address and port. With the operation's callback the
+// attempt does not block but is waited for as FtpSessionWait waits, so that
+// a host that never answers cannot freeze the caller's window; without one
+// the system's own connect time limit holds. True when connected, the
+// socket blocking again.
+bool FtpConnectSocket(FtpSession *session, net::Socket socket, uint32_t address, uint16_t port);
+
 // The wait a session's TLS channels go through: as FtpSessionWait, up to
 // the milliseconds the channel has left; a stop reads as a failure.
 tls::Waiter FtpChannelWaiter(FtpSession *session);

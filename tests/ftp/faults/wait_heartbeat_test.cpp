@@ -3,6 +3,7 @@
 // each case): the callback is given the text of the last report at least
 // every 250 ms, and its stop ends the operation there with -1 (an open with
 // null), at once and with no descriptor left open.
+#include "ftp/net.h"
 #include "ftp/status.h"
 #include "tests/ftp/faults/fault_places.h"
 #include "tests/ftp/real/disk_files.h"
@@ -113,6 +114,32 @@ TEST_P(WaitHeartbeatTest, RepeatsTheLastReportAndStopsThere)
     ASSERT_FALSE(heartbeat_probe::Times().empty());
     EXPECT_LT(returned - heartbeat_probe::Times().back(), heartbeat_probe::kMostApart);
     EXPECT_EQ(OpenDescriptorCount(), descriptorsBefore) << "descriptors left open";
+}
+
+// A host whose listener takes no more connections (its one place in the
+// queue is taken) lets the connect itself wait, with no server in the way.
+TEST(ConnectHeartbeat, AnOpenWhoseConnectHangsRepeatsItsHostAndStops)
+{
+    net::Socket listener = net::CreateTcpSocket();
+    uint32_t address = 0;
+    uint16_t port = 0;
+    ASSERT_TRUE(net::BindAnyPort(listener) && net::Listen(listener, 0) &&
+                net::LocalEnd(listener, &address, &port));
+    uint32_t loopback = 0;
+    net::Socket queued = net::CreateTcpSocket();
+    ASSERT_TRUE(net::ResolveHost("127.0.0.1", &loopback) && net::Connect(queued, loopback, port));
+    const int descriptorsBefore = OpenDescriptorCount();
+
+    const std::string host = "127.0.0.1:" + std::to_string(port);
+    heartbeat_probe::Expect("Host: " + host, 4);
+    EXPECT_EQ(SAPIFtpOpenSession(host.c_str(), "vok", "wavu4n", heartbeat_probe::Listen), nullptr);
+    const Clock::time_point returned = Clock::now();
+    heartbeat_probe::ExpectSteadyRepeats();
+    ASSERT_FALSE(heartbeat_probe::Times().empty());
+    EXPECT_LT(returned - heartbeat_probe::Times().back(), heartbeat_probe::kMostApart);
+    EXPECT_EQ(OpenDescriptorCount(), descriptorsBefore) << "descriptors left open";
+    net::Close(queued);
+    net::Close(listener);
 }
 
 INSTANTIATE_TEST_SUITE_P(Stalls, WaitHeartbeatTest, ::testing::ValuesIn(kStalls),
