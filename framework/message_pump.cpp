@@ -18,3 +18,12 @@ void PumpMessagesNowAndThen()
     lastPump = now;
     PumpMessages();
 }
+
+void PumpMessagesFor(unsigned milliseconds)
+{
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+        PumpMessages();
+    }
+}

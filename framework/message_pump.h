@@ -13,4 +13,7 @@ void PumpMessages();
 const unsigned kPumpIntervalMs = 10;
 void PumpMessagesNowAndThen();
 
+// Waits milliseconds, delivering messages as they come.
+void PumpMessagesFor(unsigned milliseconds);
+
 #endif
