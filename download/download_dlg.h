@@ -1,7 +1,9 @@
 // The download page: runs the download of the selected products, started by
 // its first timer tick, shows the progress of the run and of the current file,
-// and turns the fetched panel bitmaps like a slide show. The run ends the page
-// itself; Stop asks it to end early.
+// and turns the fetched panel bitmaps like a slide show. A transfer that
+// fails for a reason that may pass is tried again on a new session within
+// the run; a product that still fails is named, with the cause, in a box
+// that offers Retry. The run ends the page itself; Stop asks it to end early.
 #ifndef DOWNLOAD_DOWNLOAD_DLG_H
 #define DOWNLOAD_DOWNLOAD_DLG_H
 
