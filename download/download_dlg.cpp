@@ -293,8 +293,11 @@ TransferResult CDownloadDlg::TransferWithRetries(const ProductFiles &files)
         // Whatever broke, the next try, or a Retry of the person's, starts
         // on a new session.
         CloseSession();
-        const bool madeProgress = PartialFileSize(files) > (partialBefore > 0 ? partialBefore : 0);
-        if (!schedule.AfterFailure(madeProgress))
+        const long long partialAfter = PartialFileSize(files);
+        // The wait shows what has arrived, whatever the new session reports.
+        downloadProgress.resumeOffset = partialAfter > 0 ? partialAfter : 0;
+        downloadProgress.bytesThisTransfer = 0;
+        if (!schedule.AfterFailure(partialAfter > (partialBefore > 0 ? partialBefore : 0)))
             return result;
         if (!WaitBeforeRetry(schedule))
             return {TransferOutcome::kStopped, 0};
