@@ -64,6 +64,16 @@ TransferResult ResultOfCheck(Check check)
     }
 }
 
+// A transfer of a product without a digest that ended in good order, with
+// new bytes but short of the stated size: most likely a cut that looked like
+// an end (a connection closed in good order, or a reset that reads as one
+// under Wine, after the server had handed its system the whole file). It is
+// resumed as a cut is; a resume that brings nothing more ends it.
+bool EndedShort(const ProductFiles &files, const char *tempPath, long long received)
+{
+    return !files.verified && received > 0 && LocalFileSize(tempPath) < files.statedSize;
+}
+
 // A fresh download, checked. One that fails its check is deleted, so that
 // the next run does not resume it.
 TransferResult FreshTransfer(FtpSession *session, const ProductFiles &files, const char *tempPath,
@@ -76,6 +86,8 @@ TransferResult FreshTransfer(FtpSession *session, const ProductFiles &files, con
     // An empty file is no installer.
     if (received == 0)
         return {TransferOutcome::kFailed, 0};
+    if (EndedShort(files, tempPath, received))
+        return {TransferOutcome::kConnectionLost, 0};
     const Check check = CheckFile(files, tempPath, hashProgress, progress);
     if (check == Check::kDiffers)
         remove(tempPath);
@@ -148,6 +160,8 @@ TransferResult TransferProduct(FtpSession *session, const ProductFiles &files, F
     // No new bytes after a normal end: the partial file was already whole.
     if (appended < 0)
         return ResultOfFailure(appended);
+    if (EndedShort(files, tempPath, appended))
+        return {TransferOutcome::kConnectionLost, 0};
     const Check check = CheckFile(files, tempPath, hashProgress, progress);
     if (check != Check::kDiffers)
         return ResultOfCheck(check);

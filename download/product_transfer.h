@@ -46,7 +46,8 @@ InstallerState CheckDownloadedInstaller(const ProductFiles &files, HashProgress 
 // one fresh download, a fresh one that fails is deleted. First makes sure
 // that the disk holding the working folder has room for the rest of the
 // file. Sets the progress of the transfer. Says why no whole installer
-// arrived; a partial or unchecked file stays for the next run.
+// arrived; a partial or unchecked file stays for the next run. A product
+// without SHA256 whose transfer ends short of FILESIZE counts as cut.
 TransferResult TransferProduct(FtpSession *session, const ProductFiles &files, FtpStatusCallback callback,
                                HashProgress hashProgress, DownloadProgress &progress);
 

@@ -79,13 +79,4 @@ TEST(DownloadProgress, TransferReports)
     EXPECT_EQ(5, stopped.bytesThisTransfer);
 }
 
-TEST(DownloadProgress, HashReports)
-{
-    DownloadProgress progress = {0, 1, 0, 10, 0, 0, 1, 0};
-    EXPECT_EQ(0, RecordHashProgress(progress, 5LL << 32));
-    EXPECT_EQ(5LL << 32, progress.bytesChecked);
-    progress.stopRequested = 1;
-    EXPECT_NE(0, RecordHashProgress(progress, 6LL << 32));
-}
-
 } // namespace

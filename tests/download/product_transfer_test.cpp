@@ -121,6 +121,16 @@ TEST_P(ProductTransferTest, EmptyRemoteFileFailsTheProduct)
     EXPECT_FALSE(fs::exists(Installer()));
 }
 
+TEST_P(ProductTransferTest, FileShortOfItsStatedSizeIsResumedOnceMore)
+{
+    files_.statedSize += 1000;
+    ExpectFailure(TransferOutcome::kConnectionLost, 0, Transfer());
+    EXPECT_EQ(ReadBytes(Partial()), installer_);
+    // The server has no more: the file is as whole as it gets.
+    ASSERT_TRUE(Fetch());
+    ExpectInstallerComplete();
+}
+
 TEST_P(ProductTransferTest, MissingRemoteFileFailsTheProduct)
 {
     fs::remove(OnServer("setup.exe"));
