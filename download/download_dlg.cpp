@@ -337,7 +337,9 @@ void CDownloadDlg::CloseSession()
 {
     if (session == nullptr)
         return;
-    SAPIFtpCloseSession(session, nullptr);
+    // With the callback, so that the window answers while a dead connection
+    // keeps the QUIT waiting.
+    SAPIFtpCloseSession(session, OnTransferProgress);
     session = nullptr;
 }
 
