@@ -1,7 +1,7 @@
 #include "download/download_dlg.h"
 
 #include "download/download_progress.h"
-#include "download/product_transfer.h"
+#include "download/failure_text.h"
 #include "framework/file.h"
 #include "framework/message_box.h"
 #include "framework/message_pump.h"
@@ -19,23 +19,34 @@ const UINT_PTR kProgressTimer = 101;
 const UINT kProgressPeriodMs = 100;
 // Ticks between two panel bitmaps: 7.5 seconds.
 const int kTicksPerBitmap = 75;
+// How often a retry's wait looks for Stop.
+const unsigned kRetryWaitStepMs = 50;
 
 // Where the other pages' picture controls show their built-in bitmaps.
 const RECT kPanel = {11, 11, 11 + 150, 11 + 300};
+
+const char *DisplayName(unsigned product)
+{
+    return wizardState.productIds.ItemAt(product)->text;
+}
+
+// The page whose run the callbacks below serve: its keys work as in its own
+// modal loop, Escape being Stop.
+HWND runningPage = nullptr;
 
 // The FTP library's callback for the whole run: the page handles its timer
 // ticks and Stop in it while the run blocks the thread.
 int OnTransferProgress(const char *text)
 {
-    PumpMessagesNowAndThen();
+    PumpDialogMessagesNowAndThen(runningPage);
     return RecordTransferReport(downloadProgress, text);
 }
 
 // Called between the blocks of an installer being checked.
-int OnHashProgress(void *progress, long long)
+int OnHashProgress(void *progress, long long bytesHashed)
 {
-    PumpMessagesNowAndThen();
-    return static_cast<const DownloadProgress *>(progress)->stopRequested;
+    PumpDialogMessagesNowAndThen(runningPage);
+    return RecordHashProgress(*static_cast<DownloadProgress *>(progress), bytesHashed);
 }
 
 } // namespace
@@ -163,11 +174,18 @@ void CDownloadDlg::UpdateProgress()
     percentText.SetText(view.percentText);
     bytesText.SetText(view.bytesText);
     overallBar.SetPos(view.overallBar);
+    if (currentProduct < 0)
+        return;
+    const char *name = DisplayName(static_cast<unsigned>(currentProduct));
+    char checking[kWizardTextSize + 16];
+    snprintf(checking, sizeof checking, "Checking %s...", name);
+    productText.SetText(view.checking ? checking : name);
 }
 
 void CDownloadDlg::RunDownloads()
 {
     runUnderWay = true;
+    runningPage = m_hWnd;
     SessionFailure failure;
     session = OpenServerSession(OnTransferProgress, &failure);
     if (session == nullptr && downloadProgress.stopRequested != 0) {
@@ -194,22 +212,27 @@ void CDownloadDlg::RunDownloads()
 
     bool complete = true;
     for (unsigned product = 0; product < products && complete; ++product) {
-        char overall[64];
-        snprintf(overall, sizeof overall, "Downloading %d of %d product(s)", downloadProgress.productsDone + 1,
-                 downloadProgress.productsSelected);
-        overallText.SetText(overall);
+        ShowOverallText();
         if (wizardState.selected[product] == 0)
             continue;
-        productText.SetText(wizardState.productIds.ItemAt(product)->text);
+        currentProduct = static_cast<int>(product);
+        productText.SetText(DisplayName(product));
         // A Stop that came outside a transfer (during the record's upload, or
         // in a product's last report) ends the run at this boundary.
-        complete = downloadProgress.stopRequested == 0 && DownloadProduct(static_cast<int>(product)) == 0;
+        complete = downloadProgress.stopRequested == 0 && FetchProduct(product);
         if (complete)
             ++downloadProgress.productsDone;
     }
-    SAPIFtpCloseSession(session, nullptr);
-    session = nullptr;
+    CloseSession();
     EndRun(complete && downloadProgress.stopRequested == 0);
+}
+
+void CDownloadDlg::ShowOverallText()
+{
+    char overall[64];
+    snprintf(overall, sizeof overall, "Downloading %d of %d product(s)", downloadProgress.productsDone + 1,
+             downloadProgress.productsSelected);
+    overallText.SetText(overall);
 }
 
 void CDownloadDlg::EndRun(bool complete)
@@ -219,30 +242,110 @@ void CDownloadDlg::EndRun(bool complete)
     EndPage(complete ? kPageForward : kPageLeave);
 }
 
-int CDownloadDlg::DownloadProduct(int product)
+bool CDownloadDlg::FetchProduct(unsigned product)
 {
+    for (;;) {
+        const TransferResult result = DownloadProduct(static_cast<int>(product));
+        if (result)
+            return true;
+        if (result.outcome == TransferOutcome::kStopped || downloadProgress.stopRequested != 0)
+            return false;
+        char text[kFailureTextSize];
+        FailureText(DisplayName(product), result, text, sizeof text);
+        if (AfxMessageBox(text, MB_RETRYCANCEL | MB_ICONEXCLAMATION) != IDRETRY)
+            return false;
+    }
+}
+
+TransferResult CDownloadDlg::DownloadProduct(int product)
+{
+    const TransferResult failed = {TransferOutcome::kFailed, 0};
     char fileListPath[kWizardTextSize];
     FileListPath(fileListPath);
     FILE *fileList = OpenFileList(fileListPath);
     if (fileList == nullptr)
-        return -1;
+        return failed;
     ProductFiles files;
     const bool named = ReadProductFiles(fileList, product, files);
     fclose(fileList);
     if (!named)
-        return -1;
+        return failed;
     switch (CheckDownloadedInstaller(files, OnHashProgress, downloadProgress)) {
     case InstallerState::kInPlace:
-        return 0;
+        return {TransferOutcome::kDone, 0};
     case InstallerState::kStopped:
-        return -1;
+        return {TransferOutcome::kStopped, 0};
     case InstallerState::kMissing:
         break;
     }
-    if (!TransferProduct(session, files, OnTransferProgress, OnHashProgress, downloadProgress))
-        return -1;
+    const TransferResult transfer = TransferWithRetries(files);
+    if (!transfer)
+        return transfer;
     ShowProductComplete(files.statedSize);
-    return FinishProduct(files) ? 0 : -1;
+    if (!FinishProduct(files))
+        return {TransferOutcome::kLocalFailure, 0};
+    return transfer;
+}
+
+TransferResult CDownloadDlg::TransferWithRetries(const ProductFiles &files)
+{
+    RetrySchedule schedule;
+    for (;;) {
+        const long long partialBefore = PartialFileSize(files);
+        const TransferResult result = TransferOnSession(files);
+        if (!MayPass(result.outcome) || downloadProgress.stopRequested != 0)
+            return result;
+        // Whatever broke, the next try, or a Retry of the person's, starts
+        // on a new session.
+        CloseSession();
+        const long long partialAfter = PartialFileSize(files);
+        // The wait shows what has arrived, whatever the new session reports.
+        downloadProgress.resumeOffset = partialAfter > 0 ? partialAfter : 0;
+        downloadProgress.bytesThisTransfer = 0;
+        if (!schedule.AfterFailure(partialAfter > (partialBefore > 0 ? partialBefore : 0)))
+            return result;
+        if (!WaitBeforeRetry(schedule))
+            return {TransferOutcome::kStopped, 0};
+        ShowOverallText();
+    }
+}
+
+TransferResult CDownloadDlg::TransferOnSession(const ProductFiles &files)
+{
+    if (session == nullptr) {
+        SessionFailure failure;
+        session = OpenServerSession(OnTransferProgress, &failure);
+        if (session == nullptr)
+            return {downloadProgress.stopRequested != 0 ? TransferOutcome::kStopped
+                                                        : TransferOutcome::kConnectionLost,
+                    0};
+    }
+    return TransferProduct(session, files, OnTransferProgress, OnHashProgress, downloadProgress);
+}
+
+bool CDownloadDlg::WaitBeforeRetry(const RetrySchedule &schedule)
+{
+    for (int secondsLeft = schedule.WaitSeconds(); secondsLeft > 0; --secondsLeft) {
+        char text[96];
+        RetryText(secondsLeft, schedule.Attempt(), RetrySchedule::kAttempts, text, sizeof text);
+        overallText.SetText(text);
+        for (unsigned waited = 0; waited < 1000; waited += kRetryWaitStepMs) {
+            if (downloadProgress.stopRequested != 0)
+                return false;
+            PumpDialogMessagesFor(m_hWnd, kRetryWaitStepMs);
+        }
+    }
+    return downloadProgress.stopRequested == 0;
+}
+
+void CDownloadDlg::CloseSession()
+{
+    if (session == nullptr)
+        return;
+    // With the callback, so that the window answers while a dead connection
+    // keeps the QUIT waiting.
+    SAPIFtpCloseSession(session, OnTransferProgress);
+    session = nullptr;
 }
 
 void CDownloadDlg::ShowProductComplete(long long statedSize)

@@ -1,10 +1,14 @@
 // The download page: runs the download of the selected products, started by
 // its first timer tick, shows the progress of the run and of the current file,
-// and turns the fetched panel bitmaps like a slide show. The run ends the page
-// itself; Stop asks it to end early.
+// and turns the fetched panel bitmaps like a slide show. A transfer that
+// fails for a reason that may pass is tried again on a new session within
+// the run; a product that still fails is named, with the cause, in a box
+// that offers Retry. The run ends the page itself; Stop asks it to end early.
 #ifndef DOWNLOAD_DOWNLOAD_DLG_H
 #define DOWNLOAD_DOWNLOAD_DLG_H
 
+#include "download/product_transfer.h"
+#include "download/retry_schedule.h"
 #include "framework/controls.h"
 #include "sapi/sapi.h"
 #include "wizard/dib.h"
@@ -35,10 +39,24 @@ private:
     int NextReadableBitmap() const;
     void UpdateProgress();
     void RunDownloads();
+    // "Downloading <n> of <m> product(s)".
+    void ShowOverallText();
     // Ends the run and with it the page: every product fetched, or not.
     void EndRun(bool complete);
-    // 0 when the product's installer is in the downloads folder, else -1.
-    int DownloadProduct(int product);
+    // Downloads the product, and again while the person answers a failure
+    // with Retry. True when its installer is in the downloads folder.
+    bool FetchProduct(unsigned product);
+    // One try at putting the product's installer into the downloads folder.
+    TransferResult DownloadProduct(int product);
+    // Transfers the product, on a new session after each failure that may
+    // pass, waiting as the retry schedule says.
+    TransferResult TransferWithRetries(const ProductFiles &files);
+    // One transfer, on the run's session or, when it is gone, a new one.
+    TransferResult TransferOnSession(const ProductFiles &files);
+    // Counts down the wait before a retry in the overall text, the window
+    // answering; false when Stop ended it.
+    bool WaitBeforeRetry(const RetrySchedule &schedule);
+    void CloseSession();
     void ShowProductComplete(long long statedSize);
 
     CProgressCtrl overallBar;
@@ -52,6 +70,8 @@ private:
     int bitmapIndex = 0;
     int tickCount = 0;
     int runStarted = 0;
+    // Into wizardState.productIds: the product under way, -1 before the first.
+    int currentProduct = -1;
     // True while RunDownloads is on the stack: the page must not end before
     // it returns, or the run would go on without a window.
     bool runUnderWay = false;

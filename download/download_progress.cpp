@@ -32,18 +32,26 @@ int RecordTransferReport(DownloadProgress &progress, const char *text)
     return progress.stopRequested != 0 ? -1 : 0;
 }
 
+int RecordHashProgress(DownloadProgress &progress, long long bytesHashed)
+{
+    progress.bytesChecked = bytesHashed;
+    return progress.stopRequested;
+}
+
 ProgressView ViewOfProgress(const DownloadProgress &progress)
 {
     ProgressView view = {};
     if (progress.fileSize == 0 || progress.productsSelected == 0)
         return view;
-    const double bytes = static_cast<double>(progress.resumeOffset) + progress.bytesThisTransfer;
-    const double filePercent = bytes * (100.0 / progress.fileSize);
+    const double percentPerByte = 100.0 / progress.fileSize;
+    const long long transferred = progress.resumeOffset + progress.bytesThisTransfer;
+    const double filePercent = static_cast<double>(transferred) * percentPerByte;
     const double share = 100.0 / progress.productsSelected;
-    view.fileBar = WholePercent(filePercent);
     view.overallBar = WholePercent(share * (filePercent * 0.01) + share * progress.productsDone);
+    view.checking = progress.checking != 0;
+    const long long fileBytes = view.checking ? progress.bytesChecked : transferred;
+    view.fileBar = WholePercent(static_cast<double>(fileBytes) * percentPerByte);
     snprintf(view.percentText, sizeof view.percentText, "%d%% Complete", view.fileBar);
-    snprintf(view.bytesText, sizeof view.bytesText, "%lld of %lld",
-             progress.resumeOffset + progress.bytesThisTransfer, progress.fileSize);
+    snprintf(view.bytesText, sizeof view.bytesText, "%lld of %lld", fileBytes, progress.fileSize);
     return view;
 }

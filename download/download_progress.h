@@ -11,6 +11,9 @@ struct DownloadProgress {
     long long fileSize;          // the current product's stated size
     long long resumeOffset;      // size of its partial file when the transfer began
     long long bytesThisTransfer; // received by the current transfer
+    // While the current product's file is checked against its SHA-256:
+    int checking;
+    long long bytesChecked; // read of it so far
 };
 
 extern DownloadProgress downloadProgress;
@@ -20,13 +23,20 @@ extern DownloadProgress downloadProgress;
 // signal to end the transfer.
 int RecordTransferReport(DownloadProgress &progress, const char *text);
 
+// Keeps the count of bytes hashed of a file being checked. Non-zero when the
+// user asked to stop: the signal to end the hashing.
+int RecordHashProgress(DownloadProgress &progress, long long bytesHashed);
+
 // What the page shows. Until the first transfer has set a file size the
 // texts stay empty and the bars at 0.
+// While a file is checked, the file bar and texts show how much of it has
+// been read; the overall bar stays with the transfer.
 struct ProgressView {
     int fileBar;     // the bar clamps values above 100 itself
     int overallBar;
     char percentText[32]; // "<n>% Complete"; over 100 for a file larger than stated
     char bytesText[48];   // "<bytes so far> of <stated size>"
+    bool checking;        // the product text says "Checking <product>..."
 };
 
 ProgressView ViewOfProgress(const DownloadProgress &progress);

@@ -1,5 +1,6 @@
 #include "download/product_transfer.h"
 
+#include "download/free_space.h"
 #include "wizard/file_list.h"
 #include "wizard/working_paths.h"
 
@@ -34,7 +35,11 @@ Check CheckFile(const ProductFiles &files, const char *path, HashProgress hashPr
     if (!files.verified)
         return Check::kMatches;
     Sha256Digest digest;
-    switch (Sha256OfFile(path, digest, hashProgress, &progress)) {
+    progress.checking = 1;
+    progress.bytesChecked = 0;
+    const FileHashResult hashed = Sha256OfFile(path, digest, hashProgress, &progress);
+    progress.checking = 0;
+    switch (hashed) {
     case FileHashResult::kHashed:
         return digest == files.sha256 ? Check::kMatches : Check::kDiffers;
     case FileHashResult::kStopped:
@@ -44,19 +49,58 @@ Check CheckFile(const ProductFiles &files, const char *path, HashProgress hashPr
     }
 }
 
+// What a check means for a transfer; a file that differs fails as it is.
+TransferResult ResultOfCheck(Check check)
+{
+    switch (check) {
+    case Check::kMatches:
+        return {TransferOutcome::kDone, 0};
+    case Check::kDiffers:
+        return {TransferOutcome::kChecksumMismatch, 0};
+    case Check::kStopped:
+        return {TransferOutcome::kStopped, 0};
+    default:
+        return {TransferOutcome::kFailed, 0};
+    }
+}
+
+// A transfer of a product without a digest that ended in good order, with
+// new bytes but short of the stated size: most likely a cut that looked like
+// an end (a connection closed in good order, or a reset that reads as one
+// under Wine, after the server had handed its system the whole file). It is
+// resumed as a cut is; a resume that brings nothing more ends it.
+bool EndedShort(const ProductFiles &files, const char *tempPath, long long received)
+{
+    return !files.verified && received > 0 && LocalFileSize(tempPath) < files.statedSize;
+}
+
 // A fresh download, checked. One that fails its check is deleted, so that
 // the next run does not resume it.
-bool FreshTransfer(FtpSession *session, const ProductFiles &files, const char *tempPath,
-                   FtpStatusCallback callback, HashProgress hashProgress, DownloadProgress &progress)
+TransferResult FreshTransfer(FtpSession *session, const ProductFiles &files, const char *tempPath,
+                             FtpStatusCallback callback, HashProgress hashProgress, DownloadProgress &progress)
 {
     StartTransfer(progress, 0, files.statedSize);
+    const long long received = SAPIFtpFileDownload64(session, files.finalName, tempPath, 1, callback);
+    if (received < 0)
+        return ResultOfFailure(received);
     // An empty file is no installer.
-    if (SAPIFtpFileDownload64(session, files.finalName, tempPath, 1, callback) <= 0)
-        return false;
+    if (received == 0)
+        return {TransferOutcome::kFailed, 0};
+    if (EndedShort(files, tempPath, received))
+        return {TransferOutcome::kConnectionLost, 0};
     const Check check = CheckFile(files, tempPath, hashProgress, progress);
     if (check == Check::kDiffers)
         remove(tempPath);
-    return check == Check::kMatches;
+    return ResultOfCheck(check);
+}
+
+// Whether the disk can take what is still to come; a disk whose free space
+// the system cannot tell gets the benefit of the doubt.
+bool RoomForTheRest(const ProductFiles &files, long long partialSize)
+{
+    const long long freeSpace = FreeDiskSpace(wizardState.installRoot);
+    const long long rest = files.statedSize - (partialSize > 0 ? partialSize : 0);
+    return freeSpace < 0 || rest <= freeSpace;
 }
 
 } // namespace
@@ -85,6 +129,9 @@ InstallerState CheckDownloadedInstaller(const ProductFiles &files, HashProgress 
     DownloadPath(files.finalName, path);
     if (LocalFileSize(path) < 0)
         return InstallerState::kMissing;
+    // Its check shows on the file bar.
+    if (files.verified)
+        StartTransfer(progress, 0, files.statedSize);
     switch (CheckFile(files, path, hashProgress, progress)) {
     case Check::kMatches:
         return InstallerState::kInPlace;
@@ -95,12 +142,14 @@ InstallerState CheckDownloadedInstaller(const ProductFiles &files, HashProgress 
     }
 }
 
-bool TransferProduct(FtpSession *session, const ProductFiles &files, FtpStatusCallback callback,
-                     HashProgress hashProgress, DownloadProgress &progress)
+TransferResult TransferProduct(FtpSession *session, const ProductFiles &files, FtpStatusCallback callback,
+                               HashProgress hashProgress, DownloadProgress &progress)
 {
     char tempPath[kWizardTextSize];
     ComponentPath(files.tempName, tempPath);
     const long long partialSize = LocalFileSize(tempPath);
+    if (!RoomForTheRest(files, partialSize))
+        return {TransferOutcome::kNoSpace, 0};
     // An empty leftover holds nothing to resume from.
     if (partialSize <= 0)
         return FreshTransfer(session, files, tempPath, callback, hashProgress, progress);
@@ -110,17 +159,22 @@ bool TransferProduct(FtpSession *session, const ProductFiles &files, FtpStatusCa
         return FreshTransfer(session, files, tempPath, callback, hashProgress, progress);
     // No new bytes after a normal end: the partial file was already whole.
     if (appended < 0)
-        return false;
-    switch (CheckFile(files, tempPath, hashProgress, progress)) {
-    case Check::kMatches:
-        return true;
-    case Check::kDiffers:
-        // What an older build or a damaged disk left is not resumed again.
-        remove(tempPath);
-        return FreshTransfer(session, files, tempPath, callback, hashProgress, progress);
-    default:
-        return false;
-    }
+        return ResultOfFailure(appended);
+    if (EndedShort(files, tempPath, appended))
+        return {TransferOutcome::kConnectionLost, 0};
+    const Check check = CheckFile(files, tempPath, hashProgress, progress);
+    if (check != Check::kDiffers)
+        return ResultOfCheck(check);
+    // What an older build or a damaged disk left is not resumed again.
+    remove(tempPath);
+    return FreshTransfer(session, files, tempPath, callback, hashProgress, progress);
+}
+
+long long PartialFileSize(const ProductFiles &files)
+{
+    char tempPath[kWizardTextSize];
+    ComponentPath(files.tempName, tempPath);
+    return LocalFileSize(tempPath);
 }
 
 bool FinishProduct(const ProductFiles &files)

@@ -5,6 +5,7 @@
 #define DOWNLOAD_PRODUCT_TRANSFER_H
 
 #include "download/download_progress.h"
+#include "download/transfer_outcome.h"
 #include "hash/sha256.h"
 #include "sapi/sapi.h"
 #include "wizard/wizard_state.h"
@@ -42,11 +43,16 @@ InstallerState CheckDownloadedInstaller(const ProductFiles &files, HashProgress 
 
 // Fetches the product into its temporary file, resuming a partial one, and
 // checks it against the catalogue's SHA256: a resumed file that fails gets
-// one fresh download, a fresh one that fails is deleted. Sets the progress
-// of the transfer. False when no whole installer arrived or the run was
-// stopped; a partial or unchecked file stays for the next run.
-bool TransferProduct(FtpSession *session, const ProductFiles &files, FtpStatusCallback callback,
-                     HashProgress hashProgress, DownloadProgress &progress);
+// one fresh download, a fresh one that fails is deleted. First makes sure
+// that the disk holding the working folder has room for the rest of the
+// file. Sets the progress of the transfer. Says why no whole installer
+// arrived; a partial or unchecked file stays for the next run. A product
+// without SHA256 whose transfer ends short of FILESIZE counts as cut.
+TransferResult TransferProduct(FtpSession *session, const ProductFiles &files, FtpStatusCallback callback,
+                               HashProgress hashProgress, DownloadProgress &progress);
+
+// The size of the product's temporary file, -1 when there is none.
+long long PartialFileSize(const ProductFiles &files);
 
 // Moves the temporary file into the downloads folder under the final name,
 // in place of a file there that failed its check: renamed, or where that

@@ -43,3 +43,12 @@ void PumpDialogMessagesNowAndThen(HWND dialog)
     if (PumpIsDue())
         Deliver(dialog);
 }
+
+void PumpDialogMessagesFor(HWND dialog, unsigned milliseconds)
+{
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+        Deliver(dialog);
+    }
+}

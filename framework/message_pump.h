@@ -20,4 +20,8 @@ void PumpMessagesNowAndThen();
 // the default button, Tab moves the focus).
 void PumpDialogMessagesNowAndThen(HWND dialog);
 
+// Waits milliseconds, delivering messages as they come, those of dialog as
+// PumpDialogMessagesNowAndThen does.
+void PumpDialogMessagesFor(HWND dialog, unsigned milliseconds);
+
 #endif

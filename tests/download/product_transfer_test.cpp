@@ -1,6 +1,7 @@
 // One product from the server into the downloads folder, over real sessions:
 // fresh, resumed, already whole, refused restart, empty, stopped and resumed;
-// and with the catalogue's SHA-256: checked, refetched, refused, stopped.
+// and with the catalogue's SHA-256: checked, refetched, refused, stopped; each
+// failure with the reason that the page reports.
 #include "download/product_transfer.h"
 #include "tests/ftp/real/disk_files.h"
 #include "tests/ftp/real/real_server.h"
@@ -10,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -38,10 +40,21 @@ protected:
     // Transfers and finishes the product as the engine does.
     bool Fetch(FtpStatusCallback callback = nullptr, HashProgress hashProgress = nullptr)
     {
+        return Transfer(callback, hashProgress) && FinishProduct(files_);
+    }
+
+    TransferResult Transfer(FtpStatusCallback callback = nullptr, HashProgress hashProgress = nullptr)
+    {
         Session session = Open();
-        return session != nullptr &&
-               TransferProduct(session.get(), files_, callback, hashProgress, progress_) &&
-               FinishProduct(files_);
+        if (session == nullptr)
+            return {TransferOutcome::kConnectionLost, 0};
+        return TransferProduct(session.get(), files_, callback, hashProgress, progress_);
+    }
+
+    void ExpectFailure(TransferOutcome outcome, int replyCode, const TransferResult &result)
+    {
+        EXPECT_EQ(outcome, result.outcome);
+        EXPECT_EQ(replyCode, result.replyCode);
     }
 
     InstallerState Downloaded()
@@ -66,7 +79,7 @@ protected:
 
     ProductFiles files_ = {};
     std::string installer_;
-    DownloadProgress progress_ = {0, 1, 0, 0, 77, 77};
+    DownloadProgress progress_ = {0, 1, 0, 0, 77, 77, 0, 0};
 };
 
 TEST_P(ProductTransferTest, FreshDownloadEndsInTheDownloadsFolder)
@@ -104,23 +117,32 @@ TEST_P(ProductTransferTest, RefusedRestartGetsOneFreshDownload)
 TEST_P(ProductTransferTest, EmptyRemoteFileFailsTheProduct)
 {
     WriteBytes(OnServer("setup.exe"), "");
-    EXPECT_FALSE(Fetch());
+    ExpectFailure(TransferOutcome::kFailed, 0, Transfer());
     EXPECT_FALSE(fs::exists(Installer()));
+}
+
+TEST_P(ProductTransferTest, FileShortOfItsStatedSizeIsResumedOnceMore)
+{
+    files_.statedSize += 1000;
+    ExpectFailure(TransferOutcome::kConnectionLost, 0, Transfer());
+    EXPECT_EQ(ReadBytes(Partial()), installer_);
+    // The server has no more: the file is as whole as it gets.
+    ASSERT_TRUE(Fetch());
+    ExpectInstallerComplete();
 }
 
 TEST_P(ProductTransferTest, MissingRemoteFileFailsTheProduct)
 {
     fs::remove(OnServer("setup.exe"));
     WriteBytes(Partial(), installer_.substr(0, 1000));
-    EXPECT_FALSE(Fetch());
+    ExpectFailure(TransferOutcome::kRefused, 550, Transfer());
     EXPECT_FALSE(fs::exists(Installer()));
-    EXPECT_EQ(ReadBytes(Partial()), installer_.substr(0, 1000));
 }
 
 TEST_P(ProductTransferTest, StoppedTransferLeavesAPartialFileThatTheNextRunCompletes)
 {
     status_probe::Reset();
-    EXPECT_FALSE(Fetch(status_probe::RecordAndStop));
+    ExpectFailure(TransferOutcome::kStopped, 0, Transfer(status_probe::RecordAndStop));
     ASSERT_TRUE(fs::exists(Partial()));
     const std::string partial = ReadBytes(Partial());
     EXPECT_GT(partial.size(), 0u);
@@ -144,7 +166,7 @@ TEST_P(ProductTransferTest, ShortFileThatTheServerCallsCompleteLeavesNothing)
 {
     Expect(installer_);
     WriteBytes(OnServer("setup.exe"), installer_.substr(0, 70000));
-    EXPECT_FALSE(Fetch());
+    ExpectFailure(TransferOutcome::kChecksumMismatch, 0, Transfer());
     EXPECT_FALSE(fs::exists(Installer()));
     EXPECT_FALSE(fs::exists(Partial())) << "a damaged file would be resumed next time";
 }
@@ -178,9 +200,41 @@ int StopHashing(void *, long long)
 TEST_P(ProductTransferTest, StopWhileCheckingKeepsTheTemporaryFile)
 {
     Expect(installer_);
-    EXPECT_FALSE(Fetch(nullptr, StopHashing));
+    ExpectFailure(TransferOutcome::kStopped, 0, Transfer(nullptr, StopHashing));
     EXPECT_EQ(ReadBytes(Partial()), installer_);
     EXPECT_FALSE(fs::exists(Installer()));
+}
+
+// Whether the progress said that a check was under way, at each report of it.
+std::vector<int> checkingSeen;
+int RecordChecking(void *progress, long long bytesHashed)
+{
+    checkingSeen.push_back(static_cast<const DownloadProgress *>(progress)->checking);
+    return RecordHashProgress(*static_cast<DownloadProgress *>(progress), bytesHashed);
+}
+
+TEST_P(ProductTransferTest, CheckShowsTheBytesRead)
+{
+    const std::string large = MixedBytes(3 * kHashBlockSize + 5);
+    WriteBytes(OnServer("setup.exe"), large);
+    Expect(large);
+    checkingSeen.clear();
+    ASSERT_TRUE(Transfer(nullptr, RecordChecking));
+    EXPECT_EQ(std::vector<int>(4, 1), checkingSeen);
+    EXPECT_EQ(static_cast<long long>(large.size()), progress_.bytesChecked);
+    EXPECT_EQ(0, progress_.checking);
+}
+
+TEST_P(ProductTransferTest, TooLittleRoomForTheRestFailsBeforeTheTransfer)
+{
+    WriteBytes(Partial(), installer_.substr(0, 1000));
+    files_.statedSize = 1LL << 62;
+    ExpectFailure(TransferOutcome::kNoSpace, 0, Transfer());
+    EXPECT_EQ(ReadBytes(Partial()), installer_.substr(0, 1000));
+    // Room for the rest is all it takes: a partial file as large as stated
+    // leaves none to find.
+    files_.statedSize = 1000;
+    EXPECT_TRUE(Fetch());
 }
 
 INSTANTIATE_TEST_SUITE_P(Servers, ProductTransferTest, ::testing::ValuesIn(kPassiveServers), ServerName);

@@ -1,6 +1,7 @@
 """Installers checked against the SHA-256 that the catalogue gives: only a
 file with that digest is finished, listed and kept; a damaged partial file
-or installer is fetched again; a malformed digest fails its product."""
+or installer is fetched again; a file that does not match, and a malformed
+digest, fail their product with a box that says so."""
 import unittest
 
 from harness.catalogue import Catalogue, installer_bytes, sha256_of
@@ -31,7 +32,8 @@ class CheckedInstallers(DownloadCase):
     def test_a_short_file_that_the_server_calls_complete_leaves_nothing(self):
         self.start_server(checked_product(installer=INSTALLER[:200_000]))
         self.run_to_download(ticks=(0,))
-        self.assert_run_ends_silently()
+        self.cancel_failure("Checked Suite could not be downloaded: "
+                            "the file does not match the vendor's checksum.")
         self.assertFalse(self.working_file("downloads", "product0.exe").exists())
         self.assertFalse(self.working_file("components", "product0.part").exists())
 
@@ -58,7 +60,7 @@ class CheckedInstallers(DownloadCase):
     def test_a_malformed_digest_fails_its_product(self):
         self.start_server(checked_product(sha256=DIGEST[:-1]))
         self.run_to_download(ticks=(0,))
-        self.assert_run_ends_silently()
+        self.cancel_failure("Checked Suite could not be downloaded.")
         self.assertEqual(self.retrieved(), ["RETR files.vok"])
 
 

@@ -1,6 +1,7 @@
 """The download run: the record uploaded, the selected products fetched into
 the downloads folder (fresh, resumed, or found there already), the progress
-shown while a product arrives, and how a run ends when it cannot go on."""
+shown while a product arrives, and how a run ends when it cannot go on: a box that names the product and the
+cause."""
 import unittest
 
 from harness import wizard
@@ -40,8 +41,11 @@ class DownloadCase(WizardCase):
     def retrieved(self):
         return [line for line in self.server.commands() if line.startswith("RETR ")]
 
-    def assert_run_ends_silently(self):
-        self.assertIsNone(self.robot.message_within(seconds=3))
+    def cancel_failure(self, expected, timeout=30):
+        """The run's one box comes up with exactly this text; its Cancel
+        ends the wizard."""
+        self.assertEqual(self.robot.wait_message(timeout=timeout), expected)
+        self.robot.answer("cancel")
         self.assert_wizard_ends()
 
     def stopped_partial_file(self, installer):
@@ -135,19 +139,19 @@ class StoppedRun(DownloadCase):
 
 
 class FailedRun(DownloadCase):
-    def test_an_empty_remote_file_ends_the_wizard_without_a_message(self):
+    def test_an_empty_remote_file_is_reported_and_cancel_ends_the_wizard(self):
         self.start_server(Catalogue().product(0, "Empty Kit", "http://example.com/e", installer=b""))
         self.run_to_download(ticks=(0,))
-        self.assert_run_ends_silently()
+        self.cancel_failure("Empty Kit could not be downloaded.")
         self.assertFalse(self.working_file("downloads", "product0.exe").exists())
 
-    def test_a_missing_temporary_name_ends_the_wizard_without_a_message(self):
+    def test_a_missing_temporary_name_is_reported_and_cancel_ends_the_wizard(self):
         catalogue = (Catalogue().product(0, "Alpha Suite", "http://example.com/alpha")
                      .line("PRODUCT0FILENAME: product0.exe").line("PRODUCT0FILESIZE: 5"))
         catalogue.files["product0.exe"] = b"MZ..."
         self.start_server(catalogue)
         self.run_to_download(ticks=(0,))
-        self.assert_run_ends_silently()
+        self.cancel_failure("Alpha Suite could not be downloaded.")
         self.assertEqual(self.retrieved(), ["RETR files.vok"])
 
     def test_a_server_gone_at_download_is_reported_once_and_stop_ends_the_wizard(self):

@@ -40,7 +40,7 @@ const Command kCommands[] = {
     {"read-progress", "ID", 1, true, ReadProgressCommand,
      "print the position of progress bar ID"},
     {"wait-message", "", 0, false, WaitMessageCommand, "wait for a message box; prints its text"},
-    {"answer", "ok|cancel|yes|no", 1, false, AnswerCommand,
+    {"answer", "ok|cancel|yes|no|retry", 1, false, AnswerCommand,
      "press that button of the message box and wait for it to close"},
     {"screenshot", "FILE", 1, false, ScreenshotCommand,
      "save the screen area of the visible dialogs as a bitmap file"},

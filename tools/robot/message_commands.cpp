@@ -20,14 +20,14 @@ bool ButtonIdOfAnswer(const std::string &answer, int *id)
     static const struct {
         const char *answer;
         int id;
-    } kAnswers[] = {{"ok", IDOK}, {"cancel", IDCANCEL}, {"yes", IDYES}, {"no", IDNO}};
+    } kAnswers[] = {{"ok", IDOK}, {"cancel", IDCANCEL}, {"yes", IDYES}, {"no", IDNO}, {"retry", IDRETRY}};
     for (const auto &known : kAnswers) {
         if (_stricmp(answer.c_str(), known.answer) == 0) {
             *id = known.id;
             return true;
         }
     }
-    return Fail("the answer must be ok, cancel, yes or no");
+    return Fail("the answer must be ok, cancel, yes, no or retry");
 }
 
 } // namespace

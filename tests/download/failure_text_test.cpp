@@ -1,0 +1,48 @@
+#include "download/failure_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+TEST(FailureText, EachCauseInItsWords)
+{
+    const struct {
+        TransferResult result;
+        const char *text;
+    } cases[] = {
+        {{TransferOutcome::kConnectionLost, 0},
+         "Alpha Suite could not be downloaded: the connection to the server was lost."},
+        {{TransferOutcome::kChecksumMismatch, 0},
+         "Alpha Suite could not be downloaded: the file does not match the vendor's checksum."},
+        {{TransferOutcome::kNoSpace, 0},
+         "Alpha Suite could not be saved: there is not enough free space on the disk."},
+        {{TransferOutcome::kRefused, 550}, "Alpha Suite could not be downloaded: the server refused the file (550)."},
+        {{TransferOutcome::kServerBusy, 450}, "Alpha Suite could not be downloaded."},
+        {{TransferOutcome::kLocalFailure, 0}, "Alpha Suite could not be downloaded."},
+        {{TransferOutcome::kFailed, 0}, "Alpha Suite could not be downloaded."},
+    };
+    for (const auto &c : cases) {
+        char text[kFailureTextSize];
+        FailureText("Alpha Suite", c.result, text, sizeof text);
+        EXPECT_STREQ(c.text, text);
+    }
+}
+
+TEST(FailureText, TheLongestNameStillEndsTheSentence)
+{
+    const std::string name(255, 'n');
+    char text[kFailureTextSize];
+    FailureText(name.c_str(), {TransferOutcome::kChecksumMismatch, 0}, text, sizeof text);
+    EXPECT_EQ(name + " could not be downloaded: the file does not match the vendor's checksum.", text);
+}
+
+TEST(FailureText, RetryCountdown)
+{
+    char text[64];
+    RetryText(16, 5, 6, text, sizeof text);
+    EXPECT_STREQ("Connection lost. Retrying in 16 s (attempt 5 of 6)", text);
+}
+
+} // namespace
