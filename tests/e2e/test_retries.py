@@ -1,7 +1,8 @@
-"""Dropped connections resumed within the run: tests/servers/fault-proxy.py
-cuts a product's data connection, or goes away altogether, and the wizard
-opens new sessions, counting its waits down on the page, until the product
-is whole; when the server stays away it says so and offers to try again."""
+"""Dropped connections resumed within the run: tests/servers/fault-proxy.py,
+standing between the wizard and the server, cuts a product's data connection
+once or several times, or goes away altogether, and the wizard opens new
+sessions, counting its waits down on the page, until the product is whole;
+when the server stays away it says so and offers to try again."""
 import re
 import time
 import unittest
@@ -64,6 +65,22 @@ class Retries(DownloadCase):
                                         any(a == attempt and s > shown[0] for s, a in seen)):
                 return seen
         self.fail(f"the wait before attempt {attempt} never showed: {seen}")
+
+    def test_a_cut_product_is_resumed_within_the_run(self):
+        self.start_server(Catalogue().product(0, "Cut Suite", "http://example.com/cut",
+                                              installer=INSTALLER))
+        # Only the product's first transfer is cut; the file list arrives whole.
+        self.proxy.start("data-reset", only_file=Catalogue.installer_name(0),
+                         after_bytes=CUT_AFTER, times=1)
+        self.run_to_download(ticks=(0,))
+        self.wait_finish_page()
+        self.assertIsNone(self.robot.message_within(seconds=1))
+        restarts = self.restarts()
+        self.assertEqual(len(restarts), 1, restarts)
+        self.assertTrue(0 < restarts[0] <= CUT_AFTER, restarts)
+        self.assertEqual(self.retrieved()[-2:], ["RETR product0.exe", "RETR product0.exe"])
+        self.assert_installed("product0.exe", INSTALLER)
+        self.assertFalse(self.working_file("components", "product0.part").exists())
 
     def test_three_cuts_are_each_resumed_within_the_run(self):
         self.start_server(Catalogue().product(0, "Retried Suite", "http://example.com/retried",
