@@ -20,13 +20,13 @@ const char kRemoteName[] = "large.bin";
 // cases run beside the other server tests.
 const char *const kLargeServers[] = {"large_pyftpdlib", "large_proftpd"};
 
-// 4.5 GiB, with markers at its start and end and across 2 GiB, 4 GiB and
-// the resume points below.
+// 4.5 GiB, with 16-byte markers at its start and end and across 2 GiB (and
+// with it the lower resume point), 4 GiB and the higher resume point.
 const long long kResumedHigh = 4617089843; // 4.3 GiB: a REST cut to 32 bits is 322122547
 const long long kResumedLow = (1LL << 31) + 1; // past INT_MAX: a signed 32-bit REST is negative
 const long long kSize = 4 * kGiB + kGiB / 2;
 const MarkedFile kLargeFile = {
-    kSize, {0, (1LL << 31) - 8, kResumedLow - 8, (1LL << 32) - 8, kResumedHigh - 8, kSize - 16}};
+    kSize, {0, (1LL << 31) - 8, (1LL << 32) - 8, kResumedHigh - 8, kSize - 16}};
 
 // The local copy is real; the server's file and a partial file are sparse.
 const long long kSpaceNeeded = kSize + kGiB;
