@@ -26,15 +26,3 @@ bool CreateBenchFile(const std::string &path, long long size)
     }
     return std::fclose(file) == 0 && written;
 }
-
-long long FileSize(const std::string &path)
-{
-    std::FILE *file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr)
-        return -1;
-    long long size = -1;
-    if (std::fseek(file, 0, SEEK_END) == 0)
-        size = std::ftell(file);
-    std::fclose(file);
-    return size;
-}

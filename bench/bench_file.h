@@ -7,7 +7,4 @@
 // Writes size bytes of incompressible data to path; false when that fails.
 bool CreateBenchFile(const std::string &path, long long size);
 
-// The size of a file, or -1 when it cannot be read.
-long long FileSize(const std::string &path);
-
 #endif

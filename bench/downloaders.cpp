@@ -1,9 +1,9 @@
 #include "bench/downloaders.h"
 
-#include "bench/bench_file.h"
 #include "download/download_progress.h"
 #include "download/product_transfer.h"
 #include "sapi/bounded_copy.h"
+#include "sapi/local_file_size.h"
 #include "sapi/sapi.h"
 #include "wizard/wizard_state.h"
 
@@ -68,7 +68,7 @@ long long RunEngine(const FtpAccount &account, const std::string &remoteName,
     SAPIFtpCloseSession(session, nullptr);
     std::error_code ignored;
     std::filesystem::rename(root / "downloads" / remoteName, installer, ignored);
-    return fetched ? FileSize(localPath) : -1;
+    return fetched ? LocalFileSize(localPath.c_str()) : -1;
 }
 
 } // namespace
@@ -79,8 +79,8 @@ long long DownloadWithLibrary(const FtpAccount &account, const std::string &remo
     FtpSession *session = Open(account, nullptr);
     if (session == nullptr)
         return -1;
-    const int received =
-        SAPIFtpFileDownload(session, remoteName.c_str(), localPath.c_str(), 1, nullptr);
+    const long long received =
+        SAPIFtpFileDownload64(session, remoteName.c_str(), localPath.c_str(), 1, nullptr);
     SAPIFtpCloseSession(session, nullptr);
     return received < 0 ? -1 : received;
 }
@@ -109,7 +109,7 @@ long long DownloadWithCurl(const FtpAccount &account, const std::string &remoteN
         "curl -s -S -o \"" + localPath + "\" " + CurlTarget(account, remoteName);
     if (std::system(command.c_str()) != 0)
         return -1;
-    return FileSize(localPath);
+    return LocalFileSize(localPath.c_str());
 }
 
 long long UploadWithLibrary(const FtpAccount &account, const std::string &remoteName,
@@ -118,7 +118,8 @@ long long UploadWithLibrary(const FtpAccount &account, const std::string &remote
     FtpSession *session = Open(account, nullptr);
     if (session == nullptr)
         return -1;
-    const int sent = SAPIFtpFileUpload(session, localPath.c_str(), remoteName.c_str(), 1, nullptr);
+    const long long sent =
+        SAPIFtpFileUpload64(session, localPath.c_str(), remoteName.c_str(), 1, nullptr);
     SAPIFtpCloseSession(session, nullptr);
     return sent < 0 ? -1 : sent;
 }
@@ -128,5 +129,5 @@ long long UploadWithCurl(const FtpAccount &account, const std::string &remoteNam
 {
     const std::string command =
         "curl -s -S -T \"" + localPath + "\" " + CurlTarget(account, remoteName);
-    return std::system(command.c_str()) == 0 ? FileSize(localPath) : -1;
+    return std::system(command.c_str()) == 0 ? LocalFileSize(localPath.c_str()) : -1;
 }

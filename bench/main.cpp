@@ -3,9 +3,12 @@
 // around it (also with the installer's SHA-256 checked) and curl fetch one
 // large file in binary type, in turns, for several rounds; then the library and curl -T store it.
 // With --ca every client runs over explicit FTPS. bench/run builds it
-// optimised and starts the servers.
+// optimised and starts the servers. With --only-library it times the bare
+// library call alone on a file the server holds already: the Windows build
+// under Wine, beside the wizard's page on the same file (bench/wine-page).
 #include "bench/bench_file.h"
 #include "bench/downloaders.h"
+#include "sapi/local_file_size.h"
 
 #include <algorithm>
 #include <chrono>
@@ -19,12 +22,15 @@ namespace {
 
 const char kUsage[] =
     "usage: ftp_bench ADDRESS SERVER_HOME WORK_DIR [--size MIB] [--rounds N] [--ca FILE]\n"
+    "                 [--only-library NAME]\n"
     "  ADDRESS      host:port of an FTP server with the account vok / wavu4n\n"
     "  SERVER_HOME  that account's home on this machine; the file to fetch is made there\n"
     "  WORK_DIR     where the downloads land\n"
     "  --size MIB   size of the file (default 256)\n"
     "  --rounds N   downloads per client (default 3)\n"
-    "  --ca FILE    every client over explicit FTPS, trusting the CA in FILE (PEM)\n";
+    "  --ca FILE    every client over explicit FTPS, trusting the CA in FILE (PEM)\n"
+    "  --only-library NAME\n"
+    "               only the library's download of NAME, a file in SERVER_HOME\n";
 
 const char kRemoteName[] = "ftp_bench.bin";
 const double kMiB = 1024.0 * 1024.0;
@@ -33,6 +39,8 @@ struct Options {
     FtpAccount account{"", "vok", "wavu4n", ""};
     std::string serverHome;
     std::string workDir;
+    std::string remoteName = kRemoteName;
+    bool onlyLibrary = false;
     long long sizeMiB = 256;
     int rounds = 3;
 };
@@ -51,7 +59,10 @@ bool ParseOptions(int argc, char **argv, Options *options)
             options->rounds = std::atoi(argv[i + 1]);
         else if (std::strcmp(argv[i], "--ca") == 0)
             options->account.caFile = argv[i + 1];
-        else
+        else if (std::strcmp(argv[i], "--only-library") == 0) {
+            options->remoteName = argv[i + 1];
+            options->onlyLibrary = true;
+        } else
             return false;
     }
     return (argc - 4) % 2 == 0 && options->sizeMiB > 0 && options->rounds > 0;
@@ -71,6 +82,9 @@ const Client kDownloaders[] = {
     {"engine", DownloadWithEngine},
     {"checked", DownloadWithCheckedEngine},
     {"curl", DownloadWithCurl},
+};
+const Client kBareLibrary[] = {
+    {"library", DownloadWithLibrary},
 };
 const Client kUploaders[] = {
     {"library", UploadWithLibrary},
@@ -129,7 +143,7 @@ bool RunRounds(const char *direction, bool upload, const Client (&clients)[N],
         for (std::size_t i = 0; i < N; ++i) {
             const std::string own = std::string(direction) + "-" + clients[i].name + ".bin";
             const std::string local = options.workDir + "/" + (upload ? "source.bin" : own);
-            const std::string remote = upload ? own : kRemoteName;
+            const std::string remote = upload ? own : options.remoteName;
             const std::string arrived = upload ? options.serverHome + "/" + own : local;
             rates[i].push_back(TimeTransfer(clients[i], options, remote, local, arrived, size));
             std::printf("  %s %8.1f MiB/s", clients[i].name, rates[i].back());
@@ -171,6 +185,14 @@ int main(int argc, char **argv)
     if (!ParseOptions(argc, argv, &options)) {
         std::fputs(kUsage, stderr);
         return 2;
+    }
+    if (options.onlyLibrary) {
+        const long long size =
+            LocalFileSize((options.serverHome + "/" + options.remoteName).c_str());
+        std::printf("ftp_bench: %s (%lld bytes) from %s, the library alone, %d rounds\n",
+                    options.remoteName.c_str(), size, options.account.address.c_str(),
+                    options.rounds);
+        return size > 0 && RunRounds("download", false, kBareLibrary, options, size) ? 0 : 1;
     }
     const long long size = options.sizeMiB * 1024 * 1024;
     const std::string remotePath = options.serverHome + "/" + kRemoteName;

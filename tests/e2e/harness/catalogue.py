@@ -1,6 +1,7 @@
 """A server home made for one case: the file list files.vok, in the
 keyword-parameter syntax, and the files it names."""
 import hashlib
+import subprocess
 from pathlib import Path
 
 
@@ -23,15 +24,16 @@ class Catalogue:
 
     def product(self, number, display_name, url=None, installer=None, sha256=None):
         """PRODUCTn with its display name and, when given, its web address and
-        its installer (bytes), stored on the server under a name of its own,
-        and the text of its SHA256 key."""
+        its installer (bytes, or the path of a file too large to hold, such
+        as a sparse one), stored on the server under a name of its own, and
+        the text of its SHA256 key."""
         self.lines.append(f'PRODUCT{number}ID: "{display_name}"')
         if url is not None:
             self.lines.append(f'PRODUCT{number}URL: "{url}"')
         if installer is not None:
             self.lines += [f"PRODUCT{number}FILENAME: {self.installer_name(number)}",
                            f"PRODUCT{number}TEMPNAME: product{number}.part",
-                           f"PRODUCT{number}FILESIZE: {len(installer)}"]
+                           f"PRODUCT{number}FILESIZE: {_size(installer)}"]
             self.files[self.installer_name(number)] = installer
         if sha256 is not None:
             self.lines.append(f"PRODUCT{number}SHA256: {sha256}")
@@ -49,8 +51,17 @@ class Catalogue:
             # transfer turns them into CR LF.
             (folder / "files.vok").write_text("\n".join(self.lines + [""]))
         for name, content in self.files.items():
-            (folder / name).write_bytes(content)
+            if isinstance(content, Path):
+                # Copied with its holes: a sparse installer stays sparse.
+                subprocess.run(["cp", "--sparse=always", str(content), str(folder / name)],
+                               check=True)
+            else:
+                (folder / name).write_bytes(content)
         return folder
+
+
+def _size(installer):
+    return installer.stat().st_size if isinstance(installer, Path) else len(installer)
 
 
 def sha256_of(content):
