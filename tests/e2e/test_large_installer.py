@@ -8,6 +8,7 @@ import unittest
 
 from harness import wizard
 from harness.catalogue import Catalogue
+from harness.robot import RobotFailure
 from test_download import DownloadCase
 
 SIZE = 4_617_089_843  # 4.3 GiB
@@ -49,6 +50,25 @@ class LargeInstaller(DownloadCase):
             time.sleep(0.1)
         self.fail(f"{path.name} did not grow past {beyond} bytes")
 
+    def file_bar_while_checking(self, text, timeout=240):
+        """The file bar's positions read while the product text is text,
+        until the page has moved on from it."""
+        positions = []
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            try:
+                shown = self.robot.read_text(wizard.DOWNLOAD_PRODUCT)
+                if shown == text:
+                    positions.append(self.robot.read_progress(wizard.FILE_PROGRESS))
+                    continue
+            except RobotFailure:
+                shown = None  # the page has ended
+            if positions:
+                return positions
+            if shown is None:
+                self.fail(f"the page ended without showing {text!r}")
+        self.fail(f"{text!r} did not end within {timeout} s")
+
     def test_a_partial_file_past_4_gib_is_resumed_to_the_checked_installer(self):
         self.addCleanup(self.remove_large_files)
         installer = self.folder / "large.exe"
@@ -69,6 +89,9 @@ class LargeInstaller(DownloadCase):
         self.assertLess(int(shown), SIZE)
         self.assertRegex(self.robot.read_text(wizard.PERCENT_TEXT), r"^9[789]% Complete$")
 
+        # The check of 4.3 GiB takes a while, and the page says so.
+        checked = self.file_bar_while_checking("Checking Large Suite...")
+        self.assertTrue(any(0 < position < 100 for position in checked), checked)
         self.robot.wait_dialog(wizard.FINISH_INSTALL, timeout=240)
         self.assertIn(f"REST {PARTIAL}", self.server.commands())
         self.assertEqual(sha256_of_file(self.working_file("downloads", "product0.exe")), digest)

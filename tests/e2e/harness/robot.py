@@ -76,6 +76,10 @@ class Robot:
     def read_text(self, control_id):
         return self._run("read-text", control_id)
 
+    def read_progress(self, bar_id):
+        """The position of a progress bar."""
+        return int(self._run("read-progress", bar_id))
+
     def read_list(self, list_id):
         return self._lines("read-list", list_id)
 
