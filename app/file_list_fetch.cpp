@@ -101,7 +101,7 @@ FILE *FetchFileList(CStatic &statusLine, FtpStatusCallback callback, const bool 
         return leaving ? Abandon(statusLine)
                        : FailWith(statusLine, "Unable to recover the file list");
     }
-    FILE *fileList = OpenFileList(fileListPath);
+    FILE *fileList = StoreFileListInProcessCodePage(fileListPath) ? OpenFileList(fileListPath) : nullptr;
     if (fileList == nullptr) {
         SAPIFtpCloseSession(session, callback);
         return FailWith(statusLine, "Unable to open the file list");

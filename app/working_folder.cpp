@@ -38,12 +38,22 @@ bool CanWriteIn(const char *folder)
     return true;
 }
 
+// The variable in the process's code page; false when it is unset or its
+// text does not fit. Read wide: Wine's GetEnvironmentVariableA cuts a value
+// to its length in UTF-16 units, which loses the end of a UTF-8 path.
+bool ReadLocalAppData(char *localAppData)
+{
+    wchar_t wide[kWizardTextSize];
+    const DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", wide, kWizardTextSize);
+    return length != 0 && length < kWizardTextSize &&
+           WideCharToMultiByte(CP_ACP, 0, wide, -1, localAppData, kWizardTextSize, nullptr, nullptr) > 0;
+}
+
 // Leaves installRoot as it is when that folder cannot be written either.
 void UseLocalAppDataFolder()
 {
     char localAppData[kWizardTextSize];
-    const DWORD length = GetEnvironmentVariableA("LOCALAPPDATA", localAppData, sizeof localAppData);
-    if (length == 0 || length >= sizeof localAppData)
+    if (!ReadLocalAppData(localAppData))
         return;
     char vendorFolder[kWizardTextSize];
     char root[kWizardTextSize];

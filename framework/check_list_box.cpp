@@ -72,13 +72,14 @@ void CCheckListBox::DrawItem(const DRAWITEMSTRUCT &item) const
     DrawFrameControl(item.hDC, &box, DFC_BUTTON,
                      DFCS_BUTTONCHECK | (GetCheck(index) ? DFCS_CHECKED : 0));
 
-    char text[256];
-    GetItemText(index, text, sizeof text);
+    // Drawn from the whole wide text: any script, however many bytes.
+    const std::wstring text = GetItemWideText(index);
     RECT textArea = area;
     textArea.left += boxSize;
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    DrawTextA(item.hDC, text, -1, &textArea, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &textArea,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     if (item.itemState & ODS_FOCUS)
         DrawFocusRect(item.hDC, &area);
 }

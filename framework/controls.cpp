@@ -1,8 +1,9 @@
 #include "framework/controls.h"
 
+#include "framework/wide_text.h"
+
 #include <commctrl.h>
 
-#include <algorithm>
 #include <string>
 
 void CControl::SetText(const char *text)
@@ -10,10 +11,13 @@ void CControl::SetText(const char *text)
     SetWindowTextA(m_hWnd, text);
 }
 
+// Read whole and wide: a narrow read cut at the buffer's size can split a
+// character that takes several bytes.
 void CControl::GetText(char *out, int size) const
 {
-    out[0] = '\0';
-    GetWindowTextA(m_hWnd, out, size);
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(m_hWnd)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(m_hWnd, &text[0], static_cast<int>(text.size()))));
+    CopyNarrowFromWide(text, out, size);
 }
 
 void CControl::UpdateWindow()
@@ -46,16 +50,19 @@ int CListBox::GetCurSel() const
     return static_cast<int>(SendMessageA(m_hWnd, LB_GETCURSEL, 0, 0));
 }
 
+std::wstring CListBox::GetItemWideText(int index) const
+{
+    const LRESULT length = SendMessageW(m_hWnd, LB_GETTEXTLEN, index, 0);
+    if (length < 0)
+        return std::wstring();
+    // LB_GETTEXT knows no buffer size: one as long as the entry.
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const LRESULT copied = SendMessageW(m_hWnd, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(copied < 0 ? 0 : static_cast<size_t>(copied));
+    return text;
+}
+
 void CListBox::GetItemText(int index, char *out, int size) const
 {
-    out[0] = '\0';
-    const LRESULT length = SendMessageA(m_hWnd, LB_GETTEXTLEN, index, 0);
-    if (length < 0 || size <= 0)
-        return;
-    // LB_GETTEXT knows no buffer size: read whole, then cut.
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    SendMessageA(m_hWnd, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(std::min<size_t>(static_cast<size_t>(length), static_cast<size_t>(size - 1)));
-    text.copy(out, text.size());
-    out[text.size()] = '\0';
+    CopyNarrowFromWide(GetItemWideText(index), out, size);
 }

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 // WM_DRAWITEM as the dialog passes it on to the control that asked for it,
 // with the same parameters; the control answers TRUE when it drew.
 const UINT kReflectedDrawItem = WM_APP + 0x2B;
@@ -16,7 +18,7 @@ public:
     HWND GetSafeHwnd() const { return m_hWnd; }
 
     void SetText(const char *text);
-    // At most size - 1 characters and a NUL.
+    // At most size - 1 bytes and a NUL, cut between characters.
     void GetText(char *out, int size) const;
     // Paints a change at once, for texts set while the program is busy.
     void UpdateWindow();
@@ -43,8 +45,11 @@ public:
     int GetCount() const;
     // The selected entry, or -1.
     int GetCurSel() const;
-    // Entry index, at most size - 1 characters and a NUL; empty for no entry.
+    // Entry index, at most size - 1 bytes and a NUL, cut between
+    // characters; empty for no entry.
     void GetItemText(int index, char *out, int size) const;
+    // The whole text of the entry, empty for no entry.
+    std::wstring GetItemWideText(int index) const;
 };
 
 #endif

@@ -1,6 +1,7 @@
 #include "params/parm_state.h"
 
 #include "params/char_classes.h"
+#include "sapi/bounded_copy.h"
 
 #include <string.h>
 
@@ -39,6 +40,9 @@ bool ReadParmLine(FILE *file)
     else if (length == kParmTextMax && line[length - 1] == '\r')
         // A CR LF split by the length limit: the LF is still in the file.
         endsWithNewline = TakeNewline(file);
+    else if (length == kParmTextMax)
+        // A line cut by the limit keeps no half of a character at its end.
+        line[length = Utf8CutLength(line, length)] = '\0';
     // Files arrive with CR LF, and only Windows text mode folds those.
     if (endsWithNewline && length > 0 && line[length - 1] == '\r')
         line[--length] = '\0';

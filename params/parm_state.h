@@ -18,7 +18,8 @@ extern char ParmLine[kParmTextSize];
 extern uint16_t ParmCursor;
 
 // Replaces ParmLine with the next line of the file, at most kParmTextMax
-// characters of it, without its line end (LF or CR LF). Returns false, with
+// characters of it, without its line end (LF or CR LF) and without the
+// bytes of a UTF-8 character that the limit would split. Returns false, with
 // ParmLine untouched, at the end of the file or on a read error. The cursor
 // is kept, but never left past the end of the new line.
 bool ReadParmLine(FILE *file);

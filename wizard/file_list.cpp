@@ -1,11 +1,14 @@
 #include "wizard/file_list.h"
 
 #include "sapi/sapi.h"
+#include "wizard/process_text.h"
+#include "wizard/text_encoding.h"
 #include "wizard/wizard_state.h"
 
 #include <ctype.h>
 #include <stdio.h>
 #include <string.h>
+#include <string>
 
 namespace {
 
@@ -49,6 +52,29 @@ bool IsDeviceName(const char *name)
 FILE *OpenFileList(const char *path)
 {
     return fopen(path, "rb");
+}
+
+bool StoreFileListInProcessCodePage(const char *path)
+{
+    FILE *file = fopen(path, "rb");
+    if (file == nullptr)
+        return false;
+    std::string bytes;
+    char block[4096];
+    for (size_t read; (read = fread(block, 1, sizeof block, file)) > 0;)
+        bytes.append(block, read);
+    const bool readWhole = ferror(file) == 0;
+    fclose(file);
+    if (!readWhole)
+        return false;
+    const std::string text = InProcessCodePage(TextAsUtf8(bytes));
+    if (text == bytes)
+        return true;
+    file = fopen(path, "wb");
+    if (file == nullptr)
+        return false;
+    const bool written = fwrite(text.data(), 1, text.size(), file) == text.size();
+    return fclose(file) == 0 && written;
 }
 
 bool ReadBitmapName(FILE *fileList, int n, char *name)

@@ -11,6 +11,11 @@
 // bare LF line ends, as a server that does not convert them delivers it.
 FILE *OpenFileList(const char *path);
 
+// Rewrites the file list at path, written in UTF-8 or Windows-1252, in the
+// process's code page (wizard/process_text.h), so that every reader after
+// it meets one encoding. False when it cannot be read or written.
+bool StoreFileListInProcessCodePage(const char *path);
+
 // The name of bitmap number n into name (256 chars); false when "BITMAP<n>"
 // is absent or has no readable value, or n is kMaxBitmaps or more, which
 // ends the list of bitmaps.

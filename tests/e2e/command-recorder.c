@@ -1,10 +1,12 @@
 /* Stands in for a program that the wizard starts (a web browser, an
-   installer): appends the command line it was started with to "<its own
-   path>.log", one line a start. */
+   installer): appends the command line it was started with, in UTF-8, to
+   "<its own path>.log", one line a start. Wide calls throughout, so that a
+   path in any script is logged as it is. */
 #include <windows.h>
 
 #include <stdio.h>
-#include <string.h>
+#include <stdlib.h>
+#include <wchar.h>
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR arguments, int show)
 {
@@ -12,15 +14,22 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR arguments, int 
     (void)previous;
     (void)arguments;
     (void)show;
-    char path[MAX_PATH + 8];
-    const DWORD length = GetModuleFileNameA(NULL, path, MAX_PATH);
+    wchar_t path[MAX_PATH + 8];
+    const DWORD length = GetModuleFileNameW(NULL, path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH)
         return 1;
-    strcpy(path + length, ".log");
-    FILE *log = fopen(path, "ab");
+    wcscpy(path + length, L".log");
+    FILE *log = _wfopen(path, L"ab");
     if (log == NULL)
         return 1;
-    fprintf(log, "%s\n", GetCommandLineA());
+    const wchar_t *commandLine = GetCommandLineW();
+    const int size = WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, NULL, 0, NULL, NULL);
+    char *text = (char *)malloc((size_t)size);
+    if (text != NULL) {
+        WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, text, size, NULL, NULL);
+        fprintf(log, "%s\n", text);
+        free(text);
+    }
     fclose(log);
     return 0;
 }

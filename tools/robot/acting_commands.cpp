@@ -71,7 +71,7 @@ bool TypeCommand(const Request &request)
     HWND edit = WaitForControl(request, Reach::Usable);
     if (!edit)
         return false;
-    if (!TypeText(edit, WideFromAnsi(request.arguments[1]), request.deadline.RemainingMs()))
+    if (!TypeText(edit, WideFromUtf8(request.arguments[1]), request.deadline.RemainingMs()))
         return Fail("edit box %d did not take the text", request.controlId);
     printf("typed into %d\n", request.controlId);
     return true;

@@ -3,29 +3,31 @@
 #include <errno.h>
 #include <stdlib.h>
 
-bool ParseCommandLine(int argc, char **argv, Invocation *invocation, std::string *error)
+bool ParseCommandLine(const std::vector<std::string> &argv, Invocation *invocation, std::string *error)
 {
-    int next = 1;
-    while (next < argc && argv[next][0] == '-' && argv[next][1] == '-') {
-        std::string option = argv[next++];
+    const size_t argc = argv.size();
+    size_t next = 1;
+    while (next < argc && argv[next].compare(0, 2, "--") == 0) {
+        const std::string &option = argv[next++];
         if (option != "--timeout" || next == argc) {
             *error = "unknown option or missing value: " + option;
             return false;
         }
+        const char *seconds = argv[next].c_str();
         char *end = nullptr;
-        invocation->timeoutSeconds = strtod(argv[next], &end);
-        if (*end != '\0' || end == argv[next] || invocation->timeoutSeconds <= 0) {
-            *error = std::string("not a number of seconds: ") + argv[next];
+        invocation->timeoutSeconds = strtod(seconds, &end);
+        if (*end != '\0' || end == seconds || invocation->timeoutSeconds <= 0) {
+            *error = "not a number of seconds: " + argv[next];
             return false;
         }
         ++next;
     }
-    if (next == argc) {
+    if (next >= argc) {
         *error = "no command given";
         return false;
     }
     invocation->command = argv[next++];
-    invocation->arguments.assign(argv + next, argv + argc);
+    invocation->arguments.assign(argv.begin() + static_cast<long>(next), argv.end());
     return true;
 }
 

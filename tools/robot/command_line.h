@@ -11,8 +11,9 @@ struct Invocation {
     std::vector<std::string> arguments;
 };
 
-// False, with the reason in error, for an unknown option or a missing command.
-bool ParseCommandLine(int argc, char **argv, Invocation *invocation, std::string *error);
+// The arguments, program name first. False, with the reason in error, for
+// an unknown option or a missing command.
+bool ParseCommandLine(const std::vector<std::string> &argv, Invocation *invocation, std::string *error);
 
 // A whole decimal number (a control id, an entry index), or false.
 bool ParseNumber(const std::string &text, int *number);

@@ -1,5 +1,5 @@
-// Text between the robot's command line and output (the system's ANSI code
-// page in, UTF-8 out) and the program's windows (UTF-16). Wide messages
+// Text between the robot's command line and output (UTF-8 both ways) and
+// the program's windows (UTF-16). Wide messages
 // throughout: Wine returns list box text to another process in UTF-16 even
 // when it was asked for ANSI.
 #ifndef ROBOT_TEXT_H
@@ -7,7 +7,7 @@
 
 #include <string>
 
-std::wstring WideFromAnsi(const std::string &text);
+std::wstring WideFromUtf8(const std::string &text);
 std::string Utf8FromWide(const std::wstring &text);
 
 #endif

@@ -6,7 +6,9 @@ from pathlib import Path
 
 
 class Catalogue:
-    def __init__(self):
+    def __init__(self, encoding="utf-8"):
+        """encoding: how files.vok is written, as a vendor's editor would."""
+        self.encoding = encoding
         self.lines = ["! made by the end-to-end tests"]
         self.files = {}
 
@@ -49,7 +51,7 @@ class Catalogue:
         if with_file_list:
             # Stored with plain line ends, as on any Unix server; a text
             # transfer turns them into CR LF.
-            (folder / "files.vok").write_text("\n".join(self.lines + [""]))
+            (folder / "files.vok").write_text("\n".join(self.lines + [""]), encoding=self.encoding)
         for name, content in self.files.items():
             if isinstance(content, Path):
                 # Copied with its holes: a sparse installer stays sparse.

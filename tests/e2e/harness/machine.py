@@ -59,7 +59,7 @@ class CommandLog:
         self.path = path
 
     def lines(self):
-        return self.path.read_text().splitlines() if self.path.exists() else []
+        return self.path.read_text(encoding="utf-8").splitlines() if self.path.exists() else []
 
     def wait_for(self, count, timeout=15):
         deadline = time.monotonic() + timeout
