@@ -18,6 +18,15 @@ TEST(LineReading, LongLineIsReadAsSeveralLines)
     EXPECT_EQ((Values{"7", "8"}), StringValues(file.get()));
 }
 
+TEST(LineReading, LimitDoesNotSplitACharacter)
+{
+    // "ü" takes bytes 255 and 256 of the line: the first piece ends before it.
+    const std::string value(251, 'v');
+    FilePtr file = FileWithText("A: " + value + "\xC3\xBC" "tail\n");
+    ASSERT_EQ(1, SAPILocateKeyword(file.get(), "A"));
+    EXPECT_EQ(value, StringValues(file.get()).front());
+}
+
 TEST(LineReading, KeywordMustFitInOneLineWithItsColon)
 {
     const struct {
