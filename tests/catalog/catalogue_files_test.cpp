@@ -125,6 +125,27 @@ TEST(CatalogueBuild, ValuesWithEveryMarkRoundTripAndPassTheCheck)
     EXPECT_NE(firstTemp, ReadBack(folder.PathOf("again.vok"), 0, "TEMPNAME"));
 }
 
+TEST(CatalogueBuild, DescriptionInWindows1252IsWrittenInUtf8AndCheckNotesTheOther)
+{
+    ScratchFolder folder("build");
+    folder.Write("products.txt", "Caf\xE9 Manager \x96 \xC9" "dition | http://example.com/ | cafe.exe\n");
+    folder.Write("cafe.exe", "MZ");
+    FILE *report = tmpfile();
+    EXPECT_EQ(kCheckClean, RunBuild(folder.Path(), "", report));
+    fclose(report);
+    EXPECT_EQ("Caf\xC3\xA9 Manager \xE2\x80\x93 \xC3\x89" "dition", ReadBack(folder.PathOf("files.vok"), 0, "ID"));
+
+    // The same catalogue as an older editor saves it.
+    const std::string older = folder.Write("older.vok", "PRODUCT0ID: \"Caf\xE9\"\n");
+    report = tmpfile();
+    RunCheck(older, "", report);
+    rewind(report);
+    char line[256] = "";
+    EXPECT_NE(nullptr, fgets(line, sizeof line, report));
+    fclose(report);
+    EXPECT_EQ(older + ": note: not UTF-8, the wizard reads it as Windows-1252\n", std::string(line));
+}
+
 TEST(CatalogueBuild, DescriptionErrorsAreReportedByLineAndNothingIsWritten)
 {
     ScratchFolder folder("build-errors");

@@ -102,8 +102,12 @@ TEST(CatalogueTraps, EachTrapIsReportedOnItsLine)
           "1285: PRODUCT256FILESIZE: never read, the wizard reads at most 256 products"}},
         {"value over 255 characters",
          Product(0, "\"A\"", "\"http://example.com/" + std::string(240, 'a') + "\""),
-         {"2: PRODUCT0URL: line of 274 characters, the wizard reads at most 255 at a time: a value here is cut and "
+         {"2: PRODUCT0URL: line of 274 bytes, the wizard reads at most 255 at a time: a value here is cut and "
           "the rest is read as a line of its own"}},
+        {"value cut inside a character",
+         Product(0, "\"" + std::string(241, 'a') + "\xC3\xBC\"", "\"u\""),
+         {"1: PRODUCT0ID: line of 257 bytes, the wizard reads at most 255 at a time: a value here is cut inside a "
+          "character, which is lost, and the rest is read as a line of its own"}},
         {"misspelt keys and a line without key are never read",
          Product(0) + "PRODUCT0FILNAME: p0.exe\nproduct1id: \"B\"\nPRODUCT1ID = \"B\"\n",
          {"6: PRODUCT0FILNAME: not a key of the file list, the wizard never reads it",

@@ -1,17 +1,20 @@
 #include "tools/catalog/catalogue_check.h"
 
 #include "tools/catalog/catalogue_checks.h"
+#include "tools/catalog/utf8_copy.h"
 #include "tools/catalog/wizard_view.h"
-#include "wizard/file_list.h"
 
 #include <filesystem>
 #include <system_error>
 
 bool CheckCatalogue(const std::string &path, const std::string &folder, Findings &findings, std::string &view)
 {
-    FILE *file = OpenFileList(path.c_str());
+    bool writtenInUtf8 = false;
+    FILE *file = OpenUtf8Copy(path, writtenInUtf8);
     if (file == nullptr)
         return false;
+    if (!writtenInUtf8)
+        findings.AddNote("not UTF-8, the wizard reads it as Windows-1252");
     const CatalogueLines lines(file);
     if (lines.ReadFailed()) {
         fclose(file);

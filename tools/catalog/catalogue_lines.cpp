@@ -20,6 +20,8 @@ CatalogueLines::CatalogueLines(FILE *file)
         fseek(file, line.end - 1, SEEK_SET);
         if (getc(file) == '\n')
             ++number;
+        else
+            lines_.back().splitsCharacter = lines_.back().text.size() < static_cast<size_t>(line.end - line.start);
     }
     readFailed_ = ferror(file) != 0;
     rewind(file);

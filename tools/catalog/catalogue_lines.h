@@ -14,6 +14,7 @@ struct ParserLine {
     int number = 0;    // line of the file, from 1
     std::string text;  // without its line end
     bool skipped = false; // empty or a comment line: no key is found in it
+    bool splitsCharacter = false; // cut by the length limit inside a character
 };
 
 class CatalogueLines {

@@ -10,8 +10,15 @@ void Findings::Add(int line, const std::string &key, const std::string &message)
     findings_.insert(place, {line, key, message});
 }
 
+void Findings::AddNote(const std::string &message)
+{
+    notes_.push_back(message);
+}
+
 void Findings::Print(FILE *out, const std::string &path) const
 {
+    for (const std::string &note : notes_)
+        fprintf(out, "%s: note: %s\n", path.c_str(), note.c_str());
     for (const Finding &finding : findings_) {
         fprintf(out, "%s:", path.c_str());
         if (finding.line > 0)

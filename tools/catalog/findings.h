@@ -15,14 +15,18 @@ struct Finding {
 class Findings {
 public:
     void Add(int line, const std::string &key, const std::string &message);
+    // What is worth knowing about the catalogue as a whole but is no trap:
+    // printed first, and neither counted nor kept in All().
+    void AddNote(const std::string &message);
     // By line, those of the whole file first; as added within a line.
     const std::vector<Finding> &All() const { return findings_; }
     bool Empty() const { return findings_.empty(); }
-    // "path:line: key: message", one a line.
+    // "path: note: message", then "path:line: key: message", one a line.
     void Print(FILE *out, const std::string &path) const;
 
 private:
     std::vector<Finding> findings_;
+    std::vector<std::string> notes_;
 };
 
 // text in double quotes, as the findings show values.

@@ -5,21 +5,23 @@
 
 namespace {
 
-const char kByteOrderMark[] = "\xEF\xBB\xBF";
-
 // The line that starts with the piece at first, in all its pieces.
 void CheckLength(const std::vector<ParserLine> &all, size_t first, Findings &findings)
 {
     size_t length = 0;
-    for (size_t n = first; n < all.size() && all[n].number == all[first].number; ++n)
-        length += all[n].text.size();
+    bool splitsCharacter = false;
+    for (size_t n = first; n < all.size() && all[n].number == all[first].number; ++n) {
+        // The bytes of a split character are left out of the piece's text.
+        length += all[n].splitsCharacter ? static_cast<size_t>(all[n].end - all[n].start) : all[n].text.size();
+        splitsCharacter = splitsCharacter || all[n].splitsCharacter;
+    }
     if (length <= params::kParmTextMax)
         return;
     const std::vector<WrittenKey> keys = WrittenKeys(all[first].text);
     findings.Add(all[first].number, keys.empty() ? "" : keys.front().name,
-                 "line of " + std::to_string(length) +
-                     " characters, the wizard reads at most 255 at a time: a value here is cut and the rest is "
-                     "read as a line of its own");
+                 "line of " + std::to_string(length) + " bytes, the wizard reads at most 255 at a time: a value here is cut" +
+                     (splitsCharacter ? " inside a character, which is lost," : "") +
+                     " and the rest is read as a line of its own");
 }
 
 } // namespace
@@ -27,8 +29,6 @@ void CheckLength(const std::vector<ParserLine> &all, size_t first, Findings &fin
 void CheckLines(const CatalogueLines &lines, Findings &findings)
 {
     const std::vector<ParserLine> &all = lines.Lines();
-    if (!all.empty() && all.front().text.compare(0, 3, kByteOrderMark) == 0)
-        findings.Add(1, "", "begins with a byte order mark, which the wizard reads as text: a comment here is none");
     bool awaitingValue = false;
     for (size_t n = 0; n < all.size(); ++n) {
         const ParserLine &line = all[n];

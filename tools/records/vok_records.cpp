@@ -22,18 +22,23 @@ const int kRecordsSkipped = 1;
 const int kUnreadable = 2;
 
 const char kUsage[] =
-    "usage: vok-records [--per-product] [--out FILE] FILE_OR_FOLDER...\n"
+    "usage: vok-records [--per-product] [--no-bom] [--out FILE] FILE_OR_FOLDER...\n"
     "\n"
     "Reads registration records (files, or the records vok-PID-MMDDYY-HHMMSS.txt\n"
     "in a folder such as the FTP account's upload folder) and writes them as CSV\n"
     "to FILE or the standard output: one row per record with its time, every\n"
     "field and its products joined by \"; \", or with --per-product one row per\n"
-    "record and product. A malformed record is reported on the standard error\n"
+    "record and product. Records in UTF-8 and in Windows-1252 are read; the CSV\n"
+    "is UTF-8, with a byte order mark so that spreadsheets take it as such\n"
+    "unless --no-bom is given. A malformed record is reported on the standard error\n"
     "with its file and line, and skipped. Exit status: 0 all read, 1 records\n"
     "skipped, 2 a file or folder that cannot be read.\n";
 
+const char kByteOrderMark[] = "\xEF\xBB\xBF";
+
 struct Options {
     bool perProduct = false;
+    bool byteOrderMark = true;
     const char *out = nullptr;
     std::vector<std::string> inputs;
 };
@@ -43,6 +48,8 @@ bool ParseOptions(int argc, char **argv, Options &options)
     for (int n = 1; n < argc; ++n) {
         if (strcmp(argv[n], "--per-product") == 0)
             options.perProduct = true;
+        else if (strcmp(argv[n], "--no-bom") == 0)
+            options.byteOrderMark = false;
         else if (strcmp(argv[n], "--out") == 0 && n + 1 < argc)
             options.out = argv[++n];
         else
@@ -94,6 +101,8 @@ int main(int argc, char **argv)
         fprintf(stderr, "vok-records: cannot write %s\n", options.out);
         return kUnreadable;
     }
+    if (options.byteOrderMark)
+        fputs(kByteOrderMark, out);
     fputs(TableHeader(options.perProduct).c_str(), out);
     for (const std::string &file : files) {
         const int result = WriteRecord(file, options.perProduct, out);
