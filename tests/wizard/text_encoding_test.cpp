@@ -1,9 +1,14 @@
 // Which bytes count as UTF-8, the Windows-1252 conversion, and cuts at a
 // byte limit that never split a character.
 #include "sapi/bounded_copy.h"
+#include "wizard/process_text.h"
 #include "wizard/text_encoding.h"
 
 #include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -37,6 +42,19 @@ TEST(TextEncoding, ReadsBothEncodingsAsUtf8)
     EXPECT_EQ("K: \xC3\xBC\n", TextAsUtf8("\xEF\xBB\xBFK: \xC3\xBC\n"));
     // A mark before bytes that are not UTF-8 is no mark.
     EXPECT_EQ("\xC3\xAF\xC2\xBB\xC2\xBF" "K: \xC3\xBC", TextAsUtf8("\xEF\xBB\xBFK: \xFC"));
+}
+
+TEST(ProcessText, UtfEightReachesALegacyCodePageAsFarAsItGoes)
+{
+    const std::string utf8 = "Caf\xC3\xA9 \xE6\x9D\xB1";
+#ifdef _WIN32
+    // The test programs carry no manifest: they run in the legacy code page.
+    if (GetACP() != 1252)
+        GTEST_SKIP() << "code page " << GetACP();
+    EXPECT_EQ("Caf\xE9 ?", InProcessCodePage(utf8));
+#else
+    EXPECT_EQ(utf8, InProcessCodePage(utf8));
+#endif
 }
 
 TEST(BoundedCopy, CutsBetweenCharacters)
