@@ -26,6 +26,7 @@ bool ScreenshotCommand(const Request &request);
 
 // Where a dialog's controls lie (layout_commands.cpp).
 bool ReadLayoutCommand(const Request &request);
+bool ReadItemHeightCommand(const Request &request);
 
 // Message boxes (message_commands.cpp).
 bool WaitMessageCommand(const Request &request);

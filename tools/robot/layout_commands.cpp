@@ -2,18 +2,24 @@
 
 #include "tools/robot/command_handlers.h"
 
-// Prints the client size of the dialog holding the control, then one line per
-// child window: its id, class, style and rectangle in the dialog's client
-// coordinates, all in the pixels of the screen.
+// Prints "dialog X Y WIDTH HEIGHT": where the client area lies in a picture
+// of the whole window, and its size; then one line per child window: its id,
+// class, style and rectangle in the client area's coordinates. All in the
+// pixels of the screen.
 bool ReadLayoutCommand(const Request &request)
 {
     HWND control = WaitForControl(request, Reach::Visible);
     if (!control)
         return false;
     HWND dialog = GetParent(control);
+    RECT window;
+    GetWindowRect(dialog, &window);
     RECT client;
     GetClientRect(dialog, &client);
-    printf("client %ld %ld\n", client.right, client.bottom);
+    POINT origin = {0, 0};
+    ClientToScreen(dialog, &origin);
+    printf("dialog %ld %ld %ld %ld\n", origin.x - window.left, origin.y - window.top, client.right,
+           client.bottom);
     for (HWND child : Children(dialog)) {
         char className[64] = "";
         GetClassNameA(child, className, sizeof className);
@@ -24,5 +30,18 @@ bool ReadLayoutCommand(const Request &request)
                static_cast<unsigned long>(GetWindowLongA(child, GWL_STYLE)), bounds.left,
                bounds.top, bounds.right, bounds.bottom);
     }
+    return true;
+}
+
+bool ReadItemHeightCommand(const Request &request)
+{
+    HWND list = WaitForControl(request, Reach::Visible);
+    if (!list)
+        return false;
+    DWORD_PTR height = 0;
+    if (!SendMessageTimeoutA(list, LB_GETITEMHEIGHT, 0, 0, SMTO_ABORTIFHUNG,
+                            request.deadline.RemainingMs(), &height))
+        return Fail("control %d did not answer", request.controlId);
+    printf("%d\n", static_cast<int>(height));
     return true;
 }
