@@ -41,6 +41,10 @@ class Layout:
         return (round(left * across), round(top * down), round(right * across),
                 round(bottom * down))
 
+    def pixel(self, screenshot, x, y):
+        """The colour at (x, y) of the client area, in a screenshot of the dialog alone."""
+        return screenshot.pixel(self.client_x + x, self.client_y + y)
+
     def pictures(self):
         return [rect for _, kind, style, rect in self.controls
                 if kind == "Static" and style & SS_TYPEMASK == SS_BITMAP]
@@ -125,10 +129,11 @@ class HighDpi(WizardCase):
             for actual, wanted in zip(layout.pictures()[0], frame):
                 self.assertAlmostEqual(actual, wanted, delta=1, msg=layout.pictures())
         def pixel(x, y):
-            return screenshot.pixel(layout.client_x + x, layout.client_y + y)
+            return layout.pixel(screenshot, x, y)
         background = pixel(2, layout.height - 2)
         left, top, right, bottom = frame
-        inside = [pixel(x, y) for x in range(left + 1, right - 1) for y in range(top + 1, bottom - 1)]
+        inside = [pixel(x, y) for x in range(left + 1, right - 1)
+                  for y in range(top + 1, bottom - 1)]
         self.assertEqual(sum(colour == background for colour in inside), 0, "the frame has gaps")
         around = ([pixel(x, y) for x in (left - 3, right + 2) for y in range(top, bottom)] +
                   [pixel(x, y) for x in range(left, right) for y in (top - 3, bottom + 2)])
@@ -137,8 +142,7 @@ class HighDpi(WizardCase):
     def check_panel_enlarged_smoothly(self, page):
         layout, screenshot = page
         left, top, right, bottom = layout.panel_frame()
-        row = [screenshot.pixel(layout.client_x + x, layout.client_y + (top + bottom) // 2)
-               for x in range(left + 1, right - 1)]
+        row = [layout.pixel(screenshot, x, (top + bottom) // 2) for x in range(left + 1, right - 1)]
         mixed = [colour for colour in row if colour not in (TEAL, PLUM)]
         self.assertGreater(len(mixed), len(row) // 4, "columns copied, not blended")
 
@@ -147,6 +151,7 @@ class HighDpi(WizardCase):
         layout, _ = page
         line_height = LINE_HEIGHT * layout.height / PAGE_SIZE[1]
         self.assertGreaterEqual(self.robot.read_item_height(wizard.PRODUCT_LIST), line_height)
+
 
 if __name__ == "__main__":
     unittest.main()
