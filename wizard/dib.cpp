@@ -152,9 +152,9 @@ bool CDib::Paint(HDC dc, int x, int y, int width, int height) const
     const LONG rows = bottomUp ? Header().biHeight : -Header().biHeight;
     const RECT part = CoveringPart(Header().biWidth, rows, width, height);
     // The source rectangle of a bottom-up bitmap counts from its last row.
-    const LONG sourceTop = bottomUp ? rows - part.bottom : part.top;
+    const LONG sourceY = bottomUp ? rows - part.bottom : part.top;
     UseSmoothStretching(dc);
-    StretchDIBits(dc, x, y, width, height, part.left, sourceTop, part.right - part.left,
+    StretchDIBits(dc, x, y, width, height, part.left, sourceY, part.right - part.left,
                   part.bottom - part.top, imageBits,
                   reinterpret_cast<const BITMAPINFO *>(infoHeader), DIB_RGB_COLORS, SRCCOPY);
     if (oldPalette != nullptr)
