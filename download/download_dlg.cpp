@@ -22,8 +22,8 @@ const int kTicksPerBitmap = 75;
 // How often a retry's wait looks for Stop.
 const unsigned kRetryWaitStepMs = 50;
 
-// Where the other pages' picture controls show their built-in bitmaps.
-const RECT kPanel = {11, 11, 11 + 150, 11 + 300};
+// The panel's frame in dialog units, where the other pages' picture controls lie.
+const RECT kPanelFrame = {7, 7, 7 + 100, 7 + 185};
 
 const char *DisplayName(unsigned product)
 {
@@ -139,7 +139,9 @@ bool CDownloadDlg::OnPaint()
 {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(m_hWnd, &paint);
-    panelBitmap.Paint(dc, kPanel.left, kPanel.top, kPanel.right - kPanel.left, kPanel.bottom - kPanel.top);
+    RECT frame = kPanelFrame;
+    MapDialogRect(m_hWnd, &frame);
+    panelBitmap.Paint(dc, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top);
     EndPaint(m_hWnd, &paint);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "framework/dialog.h"
 
 #include "framework/controls.h"
+#include "framework/picture_scaling.h"
 #include "framework/win_app.h"
 
 CDialog::CDialog(int templateId, HWND parent) : templateId(templateId), parent(parent) {}
@@ -39,6 +40,7 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
+        ScalePictures(m_hWnd);
         return OnInitDialog();
     case WM_COMMAND:
         return HIWORD(wParam) == BN_CLICKED && OnCommand(LOWORD(wParam));
@@ -55,8 +57,18 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         // Owner-drawn controls draw themselves (see controls.h).
         return SendMessageA(reinterpret_cast<DRAWITEMSTRUCT *>(lParam)->hwndItem,
                             kReflectedDrawItem, wParam, lParam);
+    case WM_DPICHANGED: {
+        // Moved to a screen of another DPI: the system's rectangle keeps the
+        // window where it was dropped, at the new screen's scale.
+        const RECT &suggested = *reinterpret_cast<const RECT *>(lParam);
+        SetWindowPos(m_hWnd, nullptr, suggested.left, suggested.top,
+                     suggested.right - suggested.left, suggested.bottom - suggested.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        return TRUE;
+    }
     case WM_DESTROY:
         OnDestroy();
+        ReleasePictures(m_hWnd);
         return FALSE;
     case WM_NCDESTROY:
         m_hWnd = nullptr;

@@ -4,6 +4,7 @@
 #include "framework/exceptions.h"
 #include "framework/file.h"
 #include "framework/message_box.h"
+#include "framework/picture_scaling.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -146,9 +147,15 @@ bool CDib::Paint(HDC dc, int x, int y, int width, int height) const
     if (IsEmpty())
         return false;
     HPALETTE oldPalette = palette != nullptr ? SelectPalette(dc, palette, TRUE) : nullptr;
-    // Rows stored top-down give a negative height; the source rectangle takes their count.
-    const LONG rows = Header().biHeight < 0 ? -Header().biHeight : Header().biHeight;
-    StretchDIBits(dc, x, y, width, height, 0, 0, Header().biWidth, rows, imageBits,
+    // Rows stored top-down give a negative height.
+    const bool bottomUp = Header().biHeight > 0;
+    const LONG rows = bottomUp ? Header().biHeight : -Header().biHeight;
+    const RECT part = CoveringPart(Header().biWidth, rows, width, height);
+    // The source rectangle of a bottom-up bitmap counts from its last row.
+    const LONG sourceY = bottomUp ? rows - part.bottom : part.top;
+    UseSmoothStretching(dc);
+    StretchDIBits(dc, x, y, width, height, part.left, sourceY, part.right - part.left,
+                  part.bottom - part.top, imageBits,
                   reinterpret_cast<const BITMAPINFO *>(infoHeader), DIB_RGB_COLORS, SRCCOPY);
     if (oldPalette != nullptr)
         SelectPalette(dc, oldPalette, TRUE);

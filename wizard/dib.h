@@ -28,7 +28,8 @@ public:
     // file is positioned at the start of a bitmap file; it need not be open.
     bool LoadFromFile(CFile &file);
     bool SaveToFile(CFile &file) const;
-    // Stretches the whole bitmap into the rectangle; false when empty.
+    // Covers the rectangle with the bitmap, stretched smoothly and keeping
+    // its proportions (CoveringPart); false when empty.
     bool Paint(HDC dc, int x, int y, int width, int height) const;
     // False when the bitmap has no colour table.
     bool BuildPalette();

@@ -24,6 +24,10 @@ bool ReadTicksCommand(const Request &request);
 bool ReadProgressCommand(const Request &request);
 bool ScreenshotCommand(const Request &request);
 
+// Where a dialog's controls lie (layout_commands.cpp).
+bool ReadLayoutCommand(const Request &request);
+bool ReadItemHeightCommand(const Request &request);
+
 // Message boxes (message_commands.cpp).
 bool WaitMessageCommand(const Request &request);
 bool AnswerCommand(const Request &request);

@@ -39,6 +39,8 @@ const Command kCommands[] = {
      "print 1 (ticked) or 0 for each entry of check list ID"},
     {"read-progress", "ID", 1, true, ReadProgressCommand,
      "print the position of progress bar ID"},
+    {"read-layout", "ID", 1, true, ReadLayoutCommand, "print where ID's dialog and its controls lie"},
+    {"read-item-height", "ID", 1, true, ReadItemHeightCommand, "print the height of list ID's entries"},
     {"wait-message", "", 0, false, WaitMessageCommand, "wait for a message box; prints its text"},
     {"answer", "ok|cancel|yes|no|retry", 1, false, AnswerCommand,
      "press that button of the message box and wait for it to close"},

@@ -25,14 +25,6 @@ bool HasClass(HWND window, const char *wanted)
            _stricmp(className, wanted) == 0;
 }
 
-std::vector<HWND> Children(HWND parent)
-{
-    std::vector<HWND> children;
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        children.push_back(child);
-    return children;
-}
-
 bool IsStandardButtonId(int id)
 {
     return id >= IDOK && id <= IDCONTINUE;
@@ -53,6 +45,14 @@ bool LooksLikeMessageBox(HWND dialog)
 }
 
 } // namespace
+
+std::vector<HWND> Children(HWND parent)
+{
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    return children;
+}
 
 std::wstring WindowText(HWND window)
 {

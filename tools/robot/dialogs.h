@@ -27,6 +27,9 @@ std::wstring MessageBoxText(HWND messageBox);
 // A window's title or a static control's text.
 std::wstring WindowText(HWND window);
 
+// The window's child windows, in their order (a dialog's: its template's).
+std::vector<HWND> Children(HWND parent);
+
 // Every visible dialog, top of the stacking order first.
 std::vector<HWND> VisibleDialogs();
 

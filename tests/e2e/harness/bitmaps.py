@@ -69,3 +69,29 @@ def count_pixels(screenshot_path, colour):
         line = data[start:start + width * 3]
         count += sum(1 for x in range(0, len(line), 3) if line[x:x + 3] == wanted)
     return count
+
+
+def striped_8_bit(colours, width=PANEL_WIDTH, height=PANEL_HEIGHT):
+    """A 256-colour bitmap of one-pixel columns in the colours, in turn."""
+    palette = bytes(4) + b"".join(bytes((b, g, r, 0)) for r, g, b in colours)
+    palette += bytes(4 * (256 - 1 - len(colours)))
+    pixels = bytes(1 + x % len(colours) for x in range(width))
+    row = pixels + bytes(_row_bytes(width, 8) - width)
+    return _file(_info(width, height, 8, 0, 0) + palette, row * height)
+
+
+class Screenshot:
+    """A robot screenshot, read pixel by pixel from its top left corner."""
+
+    def __init__(self, path):
+        with open(path, "rb") as file:
+            self.data = file.read()
+        self.pixel_offset, = struct.unpack_from("<I", self.data, 10)
+        self.width, self.height = struct.unpack_from("<ii", self.data, 18)
+        self.stride = _row_bytes(self.width, 24)
+
+    def pixel(self, x, y):
+        """(red, green, blue)"""
+        start = self.pixel_offset + (self.height - 1 - y) * self.stride + x * 3
+        blue, green, red = self.data[start:start + 3]
+        return red, green, blue

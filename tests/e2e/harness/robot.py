@@ -100,3 +100,10 @@ class Robot:
     def screenshot(self, path):
         """A bitmap file of the screen area that the wizard's dialogs cover."""
         self._run("screenshot", f"Z:{path}")
+
+    def read_layout(self, control_id):
+        """robot read-layout's lines for the dialog that holds control_id."""
+        return self._run("read-layout", control_id)
+
+    def read_item_height(self, list_id):
+        return int(self._run("read-item-height", list_id))
