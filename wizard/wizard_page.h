@@ -33,8 +33,8 @@ public:
 protected:
     bool OnCommand(int id) override
     {
-        // Enter away from the buttons: no page has an OK button, and typing
-        // Enter in a box must not end the wizard.
+        // Enter on a page without a default button: no page has an OK
+        // button, and Enter must not end the wizard.
         if (id == IDOK)
             return true;
         for (std::size_t index = 0; index < buttonCount; ++index) {
