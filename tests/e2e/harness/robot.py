@@ -100,3 +100,8 @@ class Robot:
     def screenshot(self, path):
         """A bitmap file of the screen area that the wizard's dialogs cover."""
         self._run("screenshot", f"Z:{path}")
+
+    def read_focus(self, control_id):
+        """The id of the control with the keyboard focus in the dialog that
+        holds control_id; 0 when the focus is elsewhere."""
+        return int(self._run("read-focus", control_id))
