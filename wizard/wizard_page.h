@@ -33,8 +33,8 @@ public:
 protected:
     bool OnCommand(int id) override
     {
-        // Enter on a page without a default button: no page has an OK
-        // button, and Enter must not end the wizard.
+        // Enter comes as IDOK where no button is the default. Every page
+        // names one, but none has an OK button: Enter must not end the wizard.
         if (id == IDOK)
             return true;
         for (std::size_t index = 0; index < buttonCount; ++index) {

@@ -155,19 +155,22 @@ class AddressList(KeyboardCase):
         self.assert_wizard_ends()
 
 
-class StoppedRun(KeyboardCase):
+class DownloadPage(KeyboardCase):
     def setUp(self):
         super().setUp()
         self.start_server(Catalogue().product(0, "Sample Terminal 4.2", "http://example.com/st",
                                               installer=slow_installer()),
                           write_limit=SLOW_WRITE_LIMIT)
 
-    def test_escape_during_the_transfer_stops_the_run(self):
+    def start_to_ready_page(self):
         self.start_to_product_page()
         self.keys.press("space", "Return")
         self.robot.wait_dialog(wizard.REGISTRATION_NEXT)
         self.keys.press("Return")
         self.robot.wait_dialog(wizard.READY_DOWNLOAD)
+
+    def test_escape_during_the_transfer_stops_the_run(self):
+        self.start_to_ready_page()
         self.keys.press("Return")
         self.robot.wait_dialog(wizard.DOWNLOAD_STOP)
         self.assert_focus(wizard.DOWNLOAD_STOP, wizard.DOWNLOAD_STOP)
@@ -177,6 +180,15 @@ class StoppedRun(KeyboardCase):
         self.assertFalse(self.working_file("downloads", "product0.exe").exists())
         self.assertGreater(self.working_file("components", "product0.part").stat().st_size, 0)
 
+    def test_enter_presses_stop_once_the_server_is_found_gone(self):
+        self.start_to_ready_page()
+        self.server.stop()
+        self.keys.press("Return")
+        self.assertEqual(self.robot.wait_message(timeout=30), "Unable to connect to host")
+        self.keys.press("Return")
+        self.assert_focus(wizard.DOWNLOAD_STOP, wizard.DOWNLOAD_STOP)
+        self.keys.press("Return")
+        self.assert_wizard_ends()
 
 if __name__ == "__main__":
     unittest.main()
