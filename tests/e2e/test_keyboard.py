@@ -75,7 +75,8 @@ class WholeRun(KeyboardCase):
                                   wizard.PRODUCT_NEXT, wizard.PRODUCT_LIST)
         self.assert_tab_order([wizard.PRODUCT_LIST, wizard.PRODUCT_ABOUT, wizard.PRODUCT_NEXT,
                                wizard.PRODUCT_CANCEL, wizard.PRODUCT_LIST])
-        # Space ticks the entry with the caret, selected or not.
+        # Space ticks the entry with the caret, selected or not; the first
+        # Down selects the caret's entry.
         self.keys.press("space", "Down", "Down", "space", "Down", "space", "Up", "space")
         self.assertEqual(self.robot.read_ticks(wizard.PRODUCT_LIST), [True, False, True])
         self.keys.press("Return")
