@@ -72,7 +72,8 @@ bool ReadFocusCommand(const Request &request)
     HWND control = WaitForControl(request, Reach::Visible);
     if (!control)
         return false;
-    // GetFocus sees only the robot's own thread; the program's is asked by id.
+    // GetFocus sees only the robot's own thread; the program's thread is
+    // asked for its focus by its id.
     HWND dialog = GetParent(control);
     GUITHREADINFO thread = {};
     thread.cbSize = sizeof thread;
