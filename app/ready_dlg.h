@@ -9,6 +9,16 @@ class CReadyDlg : public CWizardPage {
 public:
     CReadyDlg() : CWizardPage(IDD_READY, kButtons) {}
 
+protected:
+    // Buttons alone: the page starts on Download, its default, rather than
+    // on Back, the first in reading order.
+    BOOL OnInitDialog() override
+    {
+        CWizardPage::OnInitDialog();
+        GotoDlgCtrl(IDC_READY_DOWNLOAD);
+        return FALSE;
+    }
+
 private:
     static constexpr NavigationButton kButtons[] = {
         {IDC_READY_BACK, kPageBack},

@@ -114,6 +114,11 @@ void CDialog::DDX_Control(int id, CControl &control)
     control.Attach(GetDlgItem(m_hWnd, id));
 }
 
+void CDialog::GotoDlgCtrl(int id)
+{
+    SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(m_hWnd, id)), TRUE);
+}
+
 void CDialog::EndDialog(int result)
 {
     ::EndDialog(m_hWnd, result);

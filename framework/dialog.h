@@ -42,6 +42,9 @@ protected:
     virtual void OnDestroy() {}
 
     void DDX_Control(int id, CControl &control);
+    // Moves the focus to control id as Tab would (a push button becomes the
+    // default one); from OnInitDialog, which then returns FALSE.
+    void GotoDlgCtrl(int id);
     void EndDialog(int result);
     void SetTimer(UINT_PTR id, UINT milliseconds);
     void KillTimer(UINT_PTR id);

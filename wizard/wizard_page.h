@@ -33,8 +33,8 @@ public:
 protected:
     bool OnCommand(int id) override
     {
-        // Enter away from the buttons: no page has an OK button, and typing
-        // Enter in a box must not end the wizard.
+        // Enter comes as IDOK where no button is the default. Every page
+        // names one, but none has an OK button: Enter must not end the wizard.
         if (id == IDOK)
             return true;
         for (std::size_t index = 0; index < buttonCount; ++index) {

@@ -20,6 +20,7 @@ bool ReadTextCommand(const Request &request);
 bool ReadEnabledCommand(const Request &request);
 bool ReadListCommand(const Request &request);
 bool ReadSelectionCommand(const Request &request);
+bool ReadFocusCommand(const Request &request);
 bool ReadTicksCommand(const Request &request);
 bool ReadProgressCommand(const Request &request);
 bool ScreenshotCommand(const Request &request);

@@ -35,6 +35,8 @@ const Command kCommands[] = {
     {"read-list", "ID", 1, true, ReadListCommand, "print the entries of list box ID, one a line"},
     {"read-selection", "ID", 1, true, ReadSelectionCommand,
      "print the index of list box ID's highlighted entry (-1: none)"},
+    {"read-focus", "ID", 1, true, ReadFocusCommand,
+     "print the id of the control with the keyboard focus in the dialog holding ID (0: none)"},
     {"read-ticks", "ID", 1, true, ReadTicksCommand,
      "print 1 (ticked) or 0 for each entry of check list ID"},
     {"read-progress", "ID", 1, true, ReadProgressCommand,

@@ -67,6 +67,23 @@ bool ReadSelectionCommand(const Request &request)
     return PrintNumberOf(request, ReadListSelection);
 }
 
+bool ReadFocusCommand(const Request &request)
+{
+    HWND control = WaitForControl(request, Reach::Visible);
+    if (!control)
+        return false;
+    // GetFocus sees only the robot's own thread; the program's thread is
+    // asked for its focus by its id.
+    HWND dialog = GetParent(control);
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &thread))
+        return Fail("the focus of control %d's dialog could not be read", request.controlId);
+    const bool inDialog = thread.hwndFocus != nullptr && IsChild(dialog, thread.hwndFocus);
+    printf("%d\n", inDialog ? GetDlgCtrlID(thread.hwndFocus) : 0);
+    return true;
+}
+
 bool ReadTicksCommand(const Request &request)
 {
     HWND list = WaitForControl(request, Reach::Visible);

@@ -107,3 +107,8 @@ class Robot:
 
     def read_item_height(self, list_id):
         return int(self._run("read-item-height", list_id))
+
+    def read_focus(self, control_id):
+        """The id of the control with the keyboard focus in the dialog that
+        holds control_id; 0 when the focus is elsewhere."""
+        return int(self._run("read-focus", control_id))
