@@ -97,7 +97,7 @@ TEST(CatalogueBuild, ValuesWithEveryMarkRoundTripAndPassTheCheck)
     folder.Write("Sample Setup.exe", "MZ one");
     folder.Write("mail.exe", "MZ other");
     FILE *report = tmpfile();
-    EXPECT_EQ(kCheckClean, RunBuild(folder.Path(), "", report));
+    EXPECT_EQ(kCheckClean, RunBuild(folder.Path(), {}, report));
     fclose(report);
 
     const std::string catalogue = folder.PathOf("files.vok");
@@ -120,9 +120,22 @@ TEST(CatalogueBuild, ValuesWithEveryMarkRoundTripAndPassTheCheck)
     EXPECT_EQ(0u, firstTemp.find("Sample Setup-"));
     folder.Write("Sample Setup.exe", "MZ one, rebuilt");
     report = tmpfile();
-    EXPECT_EQ(kCheckClean, RunBuild(folder.Path(), folder.PathOf("again.vok"), report));
+    EXPECT_EQ(kCheckClean, RunBuild(folder.Path(), {folder.PathOf("again.vok"), ""}, report));
     fclose(report);
     EXPECT_NE(firstTemp, ReadBack(folder.PathOf("again.vok"), 0, "TEMPNAME"));
+}
+
+TEST(CatalogueBuild, SourceBaseGivesEachInstallerItsAddress)
+{
+    ScratchFolder folder("build");
+    folder.Write("products.txt", "Alpha | http://example.com/ | Alpha Setup.exe\n");
+    folder.Write("Alpha Setup.exe", "MZ");
+    FILE *report = tmpfile();
+    EXPECT_EQ(kCheckClean, RunBuild(folder.Path(), {"", "https://cdn.example.com/eval"}, report));
+    EXPECT_EQ(kCheckUnreadable, RunBuild(folder.Path(), {"", "http://cdn.example.com/"}, report));
+    fclose(report);
+    EXPECT_EQ("https://cdn.example.com/eval/Alpha%20Setup.exe", ReadBack(folder.PathOf("files.vok"), 0, "SOURCE"));
+    EXPECT_EQ("https://a/Caf%C3%A9-1.0_~x%25.exe", SourceAddress("https://a/", "Caf\xC3\xA9-1.0_~x%.exe"));
 }
 
 TEST(CatalogueBuild, DescriptionInWindows1252IsWrittenInUtf8AndCheckNotesTheOther)
@@ -131,7 +144,7 @@ TEST(CatalogueBuild, DescriptionInWindows1252IsWrittenInUtf8AndCheckNotesTheOthe
     folder.Write("products.txt", "Caf\xE9 Manager \x96 \xC9" "dition | http://example.com/ | cafe.exe\n");
     folder.Write("cafe.exe", "MZ");
     FILE *report = tmpfile();
-    EXPECT_EQ(kCheckClean, RunBuild(folder.Path(), "", report));
+    EXPECT_EQ(kCheckClean, RunBuild(folder.Path(), {}, report));
     fclose(report);
     EXPECT_EQ("Caf\xC3\xA9 Manager \xE2\x80\x93 \xC3\x89" "dition", ReadBack(folder.PathOf("files.vok"), 0, "ID"));
 
@@ -153,7 +166,7 @@ TEST(CatalogueBuild, DescriptionErrorsAreReportedByLineAndNothingIsWritten)
                                  "Delta | http://d | aux.exe\n");
     folder.Write("aux.exe", "MZ");
     FILE *report = tmpfile();
-    EXPECT_EQ(kCheckFindings, RunBuild(folder.Path(), "", report));
+    EXPECT_EQ(kCheckFindings, RunBuild(folder.Path(), {}, report));
     rewind(report);
     char line[256];
     std::vector<std::string> lines;
@@ -169,7 +182,7 @@ TEST(CatalogueBuild, DescriptionErrorsAreReportedByLineAndNothingIsWritten)
     };
     EXPECT_EQ(expected, lines);
     EXPECT_FALSE(std::filesystem::exists(folder.PathOf("files.vok")));
-    EXPECT_EQ(kCheckUnreadable, RunBuild(folder.PathOf("no such folder"), "", stdout));
+    EXPECT_EQ(kCheckUnreadable, RunBuild(folder.PathOf("no such folder"), {}, stdout));
 }
 
 } // namespace

@@ -104,6 +104,10 @@ TEST(CatalogueTraps, EachTrapIsReportedOnItsLine)
          Product(0, "\"A\"", "\"http://example.com/" + std::string(240, 'a') + "\""),
          {"2: PRODUCT0URL: line of 274 bytes, the wizard reads at most 255 at a time: a value here is cut and "
           "the rest is read as a line of its own"}},
+        {"a source that is no https:// address",
+         Product(0) + "PRODUCT0SOURCE: \"http://cdn.example.com/p0.exe\"\n",
+         {"6: PRODUCT0SOURCE: \"http://cdn.example.com/p0.exe\" is no https:// address, the download of "
+          "\"Alpha Suite\" fails"}},
         {"value cut inside a character",
          Product(0, "\"" + std::string(241, 'a') + "\xC3\xBC\"", "\"u\""),
          {"1: PRODUCT0ID: line of 257 bytes, the wizard reads at most 255 at a time: a value here is cut inside a "

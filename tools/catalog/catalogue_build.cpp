@@ -66,7 +66,7 @@ bool DescribeInstaller(const fs::path &folder, const ProductEntry &entry, Catalo
         errors.Add(entry.line, "", Quoted(entry.file) + " is no file of " + folder.string());
         return false;
     }
-    product = {entry.name, entry.url, entry.file, "", fs::file_size(path, error), ""};
+    product = {entry.name, entry.url, entry.file, "", fs::file_size(path, error), "", ""};
     if (error || !TemporaryName(path.string(), entry.file, product.tempName) ||
         !InstallerDigest(path, product.sha256)) {
         errors.Add(entry.line, "", Quoted(entry.file) + " cannot be read");
@@ -74,6 +74,26 @@ bool DescribeInstaller(const fs::path &folder, const ProductEntry &entry, Catalo
     }
     return true;
 }
+
+} // namespace
+
+std::string SourceAddress(std::string base, const std::string &fileName)
+{
+    if (base.empty() || base.back() != '/')
+        base += '/';
+    static const char kHex[] = "0123456789ABCDEF";
+    for (char c : fileName) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        const bool unreserved = (byte < 0x80 && isalnum(byte) != 0) || c == '-' || c == '.' || c == '_' || c == '~';
+        if (unreserved)
+            base += c;
+        else
+            base += {'%', kHex[byte >> 4], kHex[byte & 15]};
+    }
+    return base;
+}
+
+namespace {
 
 bool WriteText(const std::string &path, const std::string &text)
 {
@@ -87,8 +107,12 @@ bool WriteText(const std::string &path, const std::string &text)
 
 } // namespace
 
-int RunBuild(const std::string &folder, const std::string &out, FILE *report)
+int RunBuild(const std::string &folder, const BuildOptions &options, FILE *report)
 {
+    if (!options.sourceBase.empty() && options.sourceBase.compare(0, 8, "https://") != 0) {
+        fprintf(stderr, "vok-catalog: the source base %s is no https:// address\n", options.sourceBase.c_str());
+        return kCheckUnreadable;
+    }
     const fs::path description = fs::path(folder) / kProductDescriptionName;
     std::vector<std::string> lines;
     if (!ReadTextLines(description.string(), lines)) {
@@ -99,14 +123,17 @@ int RunBuild(const std::string &folder, const std::string &out, FILE *report)
     std::vector<CatalogueProduct> products;
     for (const ProductEntry &entry : ParseProductDescription(lines, errors)) {
         CatalogueProduct product;
-        if (DescribeInstaller(folder, entry, product, errors))
-            products.push_back(product);
+        if (!DescribeInstaller(folder, entry, product, errors))
+            continue;
+        if (!options.sourceBase.empty())
+            product.source = SourceAddress(options.sourceBase, product.fileName);
+        products.push_back(product);
     }
     if (!errors.Empty()) {
         errors.Print(report, description.string());
         return kCheckFindings;
     }
-    const std::string catalogue = out.empty() ? (fs::path(folder) / "files.vok").string() : out;
+    const std::string catalogue = options.out.empty() ? (fs::path(folder) / "files.vok").string() : options.out;
     if (!WriteText(catalogue, CatalogueText(PanelBitmaps(folder), products))) {
         fprintf(stderr, "vok-catalog: cannot write %s\n", catalogue.c_str());
         return kCheckUnreadable;

@@ -7,10 +7,19 @@
 #include <stdio.h>
 #include <string>
 
-// Writes the catalogue to out (the folder's files.vok when empty), then
-// checks it with the folder's files and prints the check to report. Exit
-// status: 0 clean, 1 on errors in products.txt or findings, 2 when a file
-// cannot be read or written.
-int RunBuild(const std::string &folder, const std::string &out, FILE *report);
+struct BuildOptions {
+    std::string out;        // the folder's files.vok when empty
+    std::string sourceBase; // when not empty, each installer's SOURCE is this https:// address and its name
+};
+
+// Writes the catalogue, then checks it with the folder's files and prints
+// the check to report. Exit status: 0 clean, 1 on errors in products.txt or
+// findings, 2 when a file cannot be read or written or the source base is
+// no https:// address.
+int RunBuild(const std::string &folder, const BuildOptions &options, FILE *report);
+
+// base, with a slash after it where it has none, and the file name with
+// every byte outside the URL's unreserved characters percent-encoded.
+std::string SourceAddress(std::string base, const std::string &fileName);
 
 #endif

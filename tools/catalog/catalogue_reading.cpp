@@ -47,6 +47,7 @@ void ReadProductFiles(FILE *file, const CatalogueLines &lines, unsigned number, 
     product.tempName = ReadKey(file, lines, ProductKey(number, "TEMPNAME"));
     product.fileSize = ReadKey(file, lines, ProductKey(number, "FILESIZE"));
     product.sha256 = ReadKey(file, lines, ProductKey(number, "SHA256"));
+    product.source = ReadKey(file, lines, ProductKey(number, "SOURCE"));
 }
 
 } // namespace
@@ -75,7 +76,7 @@ std::vector<const KeyRead *> AllReads(const CatalogueReading &reading)
     reads.push_back(&reading.bitmapEnd);
     for (const ProductReads &product : reading.products) {
         for (const KeyRead *read : {&product.id, &product.url, &product.fileName, &product.tempName,
-                                    &product.fileSize, &product.sha256})
+                                    &product.fileSize, &product.sha256, &product.source})
             reads.push_back(read);
     }
     reads.push_back(&reading.nextId);

@@ -18,6 +18,7 @@ struct ProductReads {
     KeyRead tempName;
     KeyRead fileSize;
     KeyRead sha256; // optional: the wizard checks the installer when it is there
+    KeyRead source; // optional: the https:// address the installer comes from
 };
 
 struct CatalogueReading {

@@ -50,6 +50,8 @@ std::string CatalogueText(const std::vector<std::string> &bitmaps, const std::ve
                 Line(key + "FILENAME", ValueText(product.fileName)) +
                 Line(key + "TEMPNAME", ValueText(product.tempName)) +
                 Line(key + "FILESIZE", std::to_string(product.size)) + Line(key + "SHA256", product.sha256);
+        if (!product.source.empty())
+            text += Line(key + "SOURCE", QuotedValueText(product.source));
     }
     return text;
 }

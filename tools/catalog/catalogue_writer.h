@@ -1,4 +1,4 @@
-// The text of a catalogue: the bitmaps, then each product's six keys,
+// The text of a catalogue: the bitmaps, then each product's keys,
 // every value quoted where the parser needs it.
 #ifndef TOOLS_CATALOG_CATALOGUE_WRITER_H
 #define TOOLS_CATALOG_CATALOGUE_WRITER_H
@@ -14,6 +14,7 @@ struct CatalogueProduct {
     std::string tempName;
     uintmax_t size;
     std::string sha256; // lower-case hexadecimal digits
+    std::string source; // the https:// address of the installer, or empty
 };
 
 std::string CatalogueText(const std::vector<std::string> &bitmaps, const std::vector<CatalogueProduct> &products);

@@ -7,7 +7,7 @@
 
 namespace {
 
-const char *const kProductSuffixes[] = {"ID", "URL", "FILENAME", "TEMPNAME", "FILESIZE", "SHA256"};
+const char *const kProductSuffixes[] = {"ID", "URL", "FILENAME", "TEMPNAME", "FILESIZE", "SHA256", "SOURCE"};
 const unsigned kProductLimit = 256;
 
 // The number in a key name where the wizard writes one: decimal, without

@@ -41,6 +41,17 @@ void CheckDigest(const ProductReads &product, Findings &findings)
                      Quoted(digest.value) + " is no SHA-256 (64 hexadecimal digits)" + DownloadFails(product.id));
 }
 
+// Optional; once given, the installer comes from there and from nowhere else.
+void CheckSource(const ProductReads &product, Findings &findings)
+{
+    const KeyRead &source = product.source;
+    CheckHasValue(product, source, findings);
+    CheckValueText(source, "address", ValueKind::kWord, findings);
+    if (source.outcome == KeyOutcome::kRead && source.value.compare(0, 8, "https://") != 0)
+        findings.Add(LineOf(source), source.key,
+                     Quoted(source.value) + " is no https:// address" + DownloadFails(product.id));
+}
+
 void CheckSize(const KeyRead &size, Findings &findings)
 {
     long long count;
@@ -65,6 +76,7 @@ void CheckProductFiles(const CatalogueReading &reading, Findings &findings)
         CheckPlainFileName(product.tempName, "the download fails", findings);
         CheckSize(product.fileSize, findings);
         CheckDigest(product, findings);
+        CheckSource(product, findings);
         if (product.tempName.outcome != KeyOutcome::kRead)
             continue;
         const auto first = firstWithTempName.emplace(FoldedCase(product.tempName.value), &product.tempName);
