@@ -96,7 +96,8 @@ void ReadField(const std::string &name, const std::string &value, Answer &answer
         if (!ReadWholeCount(value, count))
             return;
         answer.bodyLength = count;
-        if (answer.status != 206)
+        // Any other status's length is that of its own page.
+        if (answer.status == 200)
             answer.totalSize = count;
     } else if (SameName(name, "content-range")) {
         if (answer.status == 206)
