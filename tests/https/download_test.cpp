@@ -146,6 +146,13 @@ TEST_P(RefusalTest, EndsWithItsFailureAndNothingInTheSink)
 INSTANTIATE_TEST_SUITE_P(Nginx, RefusalTest, ::testing::ValuesIn(kRefusalCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
+TEST_F(DownloadTest, SystemRootsLeaveTheTestCaOut)
+{
+    https::GetRequest request = NginxGet("file.bin");
+    request.trustedCaFile = nullptr;
+    EXPECT_EQ(Get(request), Failure::kUntrusted);
+}
+
 TEST_F(DownloadTest, FiveRedirectsAreFollowed)
 {
     ASSERT_EQ(Get(NginxGet("moved/moved/moved/moved/moved/file.bin")), Failure::kNone);

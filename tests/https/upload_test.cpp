@@ -11,8 +11,9 @@ namespace {
 using https::Failure;
 
 struct UploadCase {
-    const char *name;
+    const char *name;     // also the stored file's, upload/<name>.txt
     const char *variable; // the server's address, VOK_HTTPS_<variable>
+    const char *prefix;   // before upload/ in the address
     const char *password;
     bool fileExists;
     Failure failure;
@@ -20,10 +21,11 @@ struct UploadCase {
 };
 
 const UploadCase kUploadCases[] = {
-    {"Stored", "NGINX", "wavu4n", true, Failure::kNone, 201},
-    {"WrongPassword", "NGINX", "wrong", true, Failure::kNone, 401},
-    {"NoLocalFile", "NGINX", "wavu4n", false, Failure::kSinkRefused, 0},
-    {"UntrustedServer", "NGINX_UNTRUSTED", "wavu4n", true, Failure::kUntrusted, 0},
+    {"Stored", "NGINX", "", "wavu4n", true, Failure::kNone, 201},
+    {"WrongPassword", "NGINX", "", "wrong", true, Failure::kNone, 401},
+    {"RedirectNotFollowed", "NGINX", "moved/", "wavu4n", true, Failure::kNone, 302},
+    {"NoLocalFile", "NGINX", "", "wavu4n", false, Failure::kSinkRefused, 0},
+    {"UntrustedServer", "NGINX_UNTRUSTED", "", "wavu4n", true, Failure::kUntrusted, 0},
 };
 
 class UploadTest : public HttpsTest, public ::testing::WithParamInterface<UploadCase> {};
@@ -37,7 +39,7 @@ TEST_P(UploadTest, EndsWithItsFailureAndStatus)
         WriteBytes(local, bytes);
     const std::string remote = std::string("upload/") + test.name + ".txt";
     https::PutRequest request;
-    request.url = Url(test.variable, remote);
+    request.url = Url(test.variable, test.prefix + remote);
     request.localPath = local.string();
     request.user = "vok";
     request.password = test.password;
