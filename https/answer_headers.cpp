@@ -126,8 +126,8 @@ void ReadHeaderLine(const char *line, std::size_t length, Answer &answer)
     const std::size_t colon = text.find(':');
     if (colon == std::string::npos)
         return;
-    ReadField(Trimmed(text.data(), colon), Trimmed(text.data() + colon + 1, text.size() - colon - 1),
-              answer);
+    const std::string name = Trimmed(text.data(), colon);
+    ReadField(name, Trimmed(text.data() + colon + 1, text.size() - colon - 1), answer);
 }
 
 bool BringsBody(int status)

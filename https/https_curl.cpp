@@ -173,8 +173,8 @@ Failure Put(const PutRequest &request, int &status)
         return Failure::kNotHttps;
     std::error_code error;
     const auto size = std::filesystem::file_size(request.localPath, error);
-    std::unique_ptr<std::FILE, FileCloser> file(error ? nullptr
-                                                      : std::fopen(request.localPath.c_str(), "rb"));
+    std::unique_ptr<std::FILE, FileCloser> file(
+        error ? nullptr : std::fopen(request.localPath.c_str(), "rb"));
     if (!file)
         return Failure::kSinkRefused;
     EasyHandle easy = NewSecureHandle(request.url, request.trustedCaFile);
