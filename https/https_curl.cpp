@@ -191,6 +191,10 @@ Failure Put(const PutRequest &request, int &status)
     curl_easy_setopt(handle, CURLOPT_READFUNCTION, GiveBody);
     curl_easy_setopt(handle, CURLOPT_READDATA, &upload);
     ReadAnswerWith(handle, NoteAnswer, NoteAnswer, &upload);
+    // No "Expect: 100-continue": the body goes at once, as from WinHTTP, and
+    // a server that does not answer it costs no second of waiting.
+    HeaderList headers(curl_slist_append(nullptr, "Expect:"));
+    curl_easy_setopt(handle, CURLOPT_HTTPHEADER, headers.get());
     curl_easy_setopt(handle, CURLOPT_HTTPAUTH, CURLAUTH_BASIC);
     curl_easy_setopt(handle, CURLOPT_USERNAME, request.user.c_str());
     curl_easy_setopt(handle, CURLOPT_PASSWORD, request.password.c_str());
