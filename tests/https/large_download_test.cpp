@@ -1,11 +1,9 @@
 // https::Get of a whole 5 GiB file from nginx: a 64-bit length from the
-// headers to the count. The server's file is sparse and the body is counted
-// as it arrives, so that no copy is kept. CMakeLists.txt runs it as a test
-// of its own.
+// headers to the count. The server's file is sparse and the body is only
+// counted as it arrives (the other cases check bytes), so that no copy is
+// kept. CMakeLists.txt runs it as a test of its own.
 #include "tests/ftp/real/disk_files.h"
 #include "tests/https/https_places.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -14,15 +12,13 @@ const long long kSize = (5LL << 30) + 3;
 class CountingSink : public https::Sink {
 public:
     bool Begin(const https::Answer &) override { return true; }
-    bool Write(const char *data, size_t length) override
+    bool Write(const char *, size_t length) override
     {
-        zeros = zeros && std::all_of(data, data + length, [](char byte) { return byte == 0; });
         count += static_cast<long long>(length);
         return true;
     }
 
     long long count = 0;
-    bool zeros = true;
 };
 
 TEST_F(HttpsTest, LargeDownloadCountsPastFourGiB)
@@ -36,7 +32,6 @@ TEST_F(HttpsTest, LargeDownloadCountsPastFourGiB)
     EXPECT_EQ(answer_.bodyLength, kSize);
     EXPECT_EQ(answer_.totalSize, kSize);
     EXPECT_EQ(sink.count, kSize);
-    EXPECT_TRUE(sink.zeros);
 }
 
 } // namespace
