@@ -21,6 +21,8 @@ function(vok_use_test_certificates test)
     VOK_TEST_CERTIFICATES=${VOK_TEST_CERTIFICATES})
 endfunction()
 
+include(${CMAKE_CURRENT_LIST_DIR}/ServerFixtures.cmake)
+
 # Real FTP servers on 127.0.0.1 as CTest fixtures, started before the first
 # test that needs one and stopped after the last (also when tests fail).
 # Each lives in ${CMAKE_BINARY_DIR}/ftp-servers/<name>, its home made fresh
@@ -83,18 +85,8 @@ function(vok_ftp_server name kind port)
     endif()
   endforeach()
   list(APPEND options ${ARG_OPTIONS})
-  add_test(NAME ftp_server_${name}_start
-           COMMAND ${scripts}/start-${kind} ${state_dir} ${port} ${options})
-  add_test(NAME ftp_server_${name}_stop
-           COMMAND ${scripts}/stop-ftp-server ${state_dir})
-  set(labels servers)
-  if(WIN32)
-    list(APPEND labels wine)
-  endif()
-  set_tests_properties(ftp_server_${name}_start PROPERTIES
-    FIXTURES_SETUP ftp_server_${name} LABELS "${labels}")
-  set_tests_properties(ftp_server_${name}_stop PROPERTIES
-    FIXTURES_CLEANUP ftp_server_${name} LABELS "${labels}")
+  vok_server_fixture(ftp_server_${name} ${state_dir} ${port}
+                     ${scripts}/start-${kind} ${state_dir} ${port} ${options})
   if(ARG_TLS)
     set_tests_properties(ftp_server_${name}_start PROPERTIES FIXTURES_REQUIRED test_certificates)
   endif()
@@ -103,15 +95,8 @@ function(vok_ftp_server name kind port)
 endfunction()
 
 function(vok_use_ftp_server test name)
-  get_property(port GLOBAL PROPERTY VOK_FTP_SERVER_${name}_PORT)
-  if(NOT port)
-    message(FATAL_ERROR "no FTP server named ${name}")
-  endif()
   string(TOUPPER ${name} variable)
-  set_property(TEST ${test} APPEND PROPERTY FIXTURES_REQUIRED ftp_server_${name})
-  set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT
-    VOK_FTP_${variable}=127.0.0.1:${port}
-    VOK_FTP_${variable}_HOME=${CMAKE_BINARY_DIR}/ftp-servers/${name}/home)
+  vok_require_server(${test} ftp_server_${name} VOK_FTP_${variable})
   get_property(tls GLOBAL PROPERTY VOK_FTP_SERVER_${name}_TLS)
   if(tls)
     vok_use_test_certificates(${test})
