@@ -2,8 +2,8 @@
 // are followed here, so that each one is held to https:// and each new
 // host's certificate is checked again; lengths are read as text and compared
 // with what arrived, since WinHTTP ends a cut body as if it were whole.
+#include "https/answer_headers.h"
 #include "https/https_client.h"
-#include "https/response_fields.h"
 #include "https/winhttp_request.h"
 #include "https/winhttp_session.h"
 #include "https/winhttp_text.h"
@@ -115,24 +115,30 @@ Failure Received(WinHttpRequest &request)
     return step == Step::kDone ? Failure::kNone : FailureOf(step, request);
 }
 
-ResponseFields FieldsOf(const WinHttpRequest &request)
+// The final answer's headers, read as text by the reader both backends
+// share (WinHTTP refuses its 64-bit number query).
+Answer AnswerOf(const WinHttpRequest &request)
 {
-    ResponseFields fields;
-    fields.status = request.Status();
-    fields.contentLength = request.Header(WINHTTP_QUERY_CONTENT_LENGTH);
-    fields.contentRange = request.Header(WINHTTP_QUERY_CONTENT_RANGE);
-    fields.etag = request.Header(WINHTTP_QUERY_ETAG);
-    fields.lastModified = request.Header(WINHTTP_QUERY_LAST_MODIFIED);
-    fields.retryAfter = request.Header(WINHTTP_QUERY_RETRY_AFTER);
-    return fields;
+    Answer answer;
+    const std::string lines = request.Header(WINHTTP_QUERY_RAW_HEADERS_CRLF);
+    for (size_t start = 0; start < lines.size();) {
+        size_t end = lines.find('\n', start);
+        end = end == std::string::npos ? lines.size() : end + 1;
+        ReadHeaderLine(lines.data() + start, end - start, answer);
+        start = end;
+    }
+    return answer;
 }
 
+// Range, and If-Range with it; none for the whole resource.
 std::wstring RangeHeaders(const GetRequest &request)
 {
-    const std::string range = RangeValue(request.offset, request.length);
-    if (range.empty())
+    if (request.offset == 0 && request.length < 0)
         return std::wstring();
-    std::wstring headers = L"Range: " + Wide(range) + L"\r\n";
+    std::wstring headers = L"Range: bytes=" + std::to_wstring(request.offset) + L"-";
+    if (request.length >= 0)
+        headers += std::to_wstring(request.offset + request.length - 1);
+    headers += L"\r\n";
     if (!request.ifRange.empty())
         headers += L"If-Range: " + Wide(request.ifRange) + L"\r\n";
     return headers;
@@ -174,6 +180,13 @@ std::wstring BasicAuthorization(const std::string &user, const std::string &pass
         return std::wstring();
     encoded.resize(length);
     return L"Authorization: Basic " + encoded + L"\r\n";
+}
+
+// The file name and extension of a local path, for the status texts.
+std::string FileTitle(const std::string &path)
+{
+    const size_t separator = path.find_last_of("\\/:");
+    return separator == std::string::npos ? path : path.substr(separator + 1);
 }
 
 // The local file to upload, open, with its size; closed on every path.
@@ -241,7 +254,7 @@ Failure Get(const GetRequest &request, Sink &sink, Answer &answer)
             failure = Received(exchange);
         if (failure != Failure::kNone)
             return failure;
-        answer = AnswerFrom(FieldsOf(exchange));
+        answer = AnswerOf(exchange);
         const std::string location = exchange.Header(WINHTTP_QUERY_LOCATION);
         if (IsRedirect(answer.status) && !location.empty()) {
             if (redirects == kMaxRedirects)
@@ -249,7 +262,7 @@ Failure Get(const GetRequest &request, Sink &sink, Answer &answer)
             url = Resolve(address, location);
             continue;
         }
-        if (answer.status != 200 && answer.status != 206)
+        if (!BringsBody(answer.status))
             return Failure::kNone;
         if (!sink.Begin(answer))
             return Failure::kSinkRefused;
@@ -266,7 +279,7 @@ Failure Put(const PutRequest &request, int &status)
     UploadFile file(request.localPath);
     if (file.Size() < 0)
         return Failure::kSinkRefused;
-    ProgressReport progress(request.callback, request.localPath, "stored", 0);
+    ProgressReport progress(request.callback, FileTitle(request.localPath), "stored", 0);
     WinHttpSession session(request.waitSeconds);
     Connection connection(session, address);
     const std::string host = Narrow(address.host);

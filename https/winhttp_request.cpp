@@ -5,6 +5,8 @@
 
 #include <string.h>
 
+#include <atomic>
+
 namespace https {
 
 namespace {
@@ -32,8 +34,9 @@ struct RequestState {
     std::string host;
     std::string caFile;
     bool hasCaFile = false;
-    bool connected = false;
-    bool untrusted = false;
+    // Read as well while a step is still under way.
+    std::atomic<bool> connected{false};
+    std::atomic<bool> untrusted{false};
     bool failed = false;
     DWORD count = 0;
     char buffer[WinHttpRequest::kPieceSize];
