@@ -115,6 +115,14 @@ Failure Received(WinHttpRequest &request)
     return step == Step::kDone ? Failure::kNone : FailureOf(step, request);
 }
 
+// A request without a body, up to its answer's headers.
+Failure Ask(WinHttpRequest &request, const WinHttpSession &session, const Address &address,
+            const std::wstring &headers)
+{
+    const Failure failure = SendChecked(request, session, address, headers, 0);
+    return failure == Failure::kNone ? Received(request) : failure;
+}
+
 // The final answer's headers, read as text by the reader both backends
 // share (WinHTTP refuses its 64-bit number query).
 Answer AnswerOf(const WinHttpRequest &request)
@@ -249,9 +257,7 @@ Failure Get(const GetRequest &request, Sink &sink, Answer &answer)
         Connection connection(session, address);
         WinHttpRequest exchange(connection.Handle(), L"GET", address.path, Narrow(address.host),
                                 request.trustedCaFile, request.waitSeconds, progress);
-        Failure failure = SendChecked(exchange, session, address, RangeHeaders(request), 0);
-        if (failure == Failure::kNone)
-            failure = Received(exchange);
+        const Failure failure = Ask(exchange, session, address, RangeHeaders(request));
         if (failure != Failure::kNone)
             return failure;
         answer = AnswerOf(exchange);
@@ -290,9 +296,7 @@ Failure Put(const PutRequest &request, int &status)
         // new one.
         WinHttpRequest probe(connection.Handle(), L"HEAD", address.path, host,
                              request.trustedCaFile, request.waitSeconds, progress);
-        Failure failure = SendChecked(probe, session, address, std::wstring(), 0);
-        if (failure == Failure::kNone)
-            failure = Received(probe);
+        const Failure failure = Ask(probe, session, address, std::wstring());
         if (failure != Failure::kNone)
             return failure;
     }
