@@ -4,6 +4,7 @@
 // with what arrived, since WinHTTP ends a cut body as if it were whole.
 #include "https/answer_headers.h"
 #include "https/https_client.h"
+#include "https/redirect_target.h"
 #include "https/winhttp_request.h"
 #include "https/winhttp_session.h"
 #include "https/winhttp_text.h"
@@ -16,13 +17,11 @@ namespace https {
 
 namespace {
 
-const INTERNET_PORT kHttpsPort = 443;
-
 // An https:// address taken apart.
 struct Address {
     std::wstring url;
     std::wstring host;
-    INTERNET_PORT port = kHttpsPort;
+    INTERNET_PORT port = 0;
     std::wstring path; // with its query
 };
 
@@ -47,18 +46,6 @@ bool ParseHttps(const std::string &url, Address &address)
     if (address.path.empty())
         address.path = L"/";
     return true;
-}
-
-// A Location as an absolute address: one that starts with a single "/"
-// stays on the host it came from.
-std::string Resolve(const Address &from, const std::string &location)
-{
-    if (location.compare(0, 1, "/") != 0 || location.compare(0, 2, "//") == 0)
-        return location;
-    std::string origin = "https://" + Narrow(from.host);
-    if (from.port != kHttpsPort)
-        origin += ":" + std::to_string(from.port);
-    return origin + location;
 }
 
 bool IsRedirect(int status)
@@ -265,7 +252,7 @@ Failure Get(const GetRequest &request, Sink &sink, Answer &answer)
         if (IsRedirect(answer.status) && !location.empty()) {
             if (redirects == kMaxRedirects)
                 return Failure::kTooManyRedirects;
-            url = Resolve(address, location);
+            url = RedirectTarget(url, location);
             continue;
         }
         if (!BringsBody(answer.status))
