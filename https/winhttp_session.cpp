@@ -6,11 +6,17 @@ namespace {
 
 const wchar_t kAgent[] = L"vok";
 
+void FreeText(LPWSTR text)
+{
+    if (text != nullptr)
+        GlobalFree(text);
+}
+
+// A text that WinHTTP allocated, copied and freed.
 std::wstring TakeText(LPWSTR text)
 {
     std::wstring taken = text != nullptr ? text : L"";
-    if (text != nullptr)
-        GlobalFree(text);
+    FreeText(text);
     return taken;
 }
 
@@ -27,21 +33,30 @@ WinHttpSession::WinHttpSession(int waitSeconds)
 {
     WINHTTP_CURRENT_USER_IE_PROXY_CONFIG settings;
     ZeroMemory(&settings, sizeof settings);
-    if (WinHttpGetIEProxyConfigForCurrentUser(&settings)) {
-        autoDetect_ = settings.fAutoDetect != FALSE;
-        configScript_ = TakeText(settings.lpszAutoConfigUrl);
-        const std::wstring proxy = TakeText(settings.lpszProxy);
-        const std::wstring bypass = TakeText(settings.lpszProxyBypass);
+    const bool userSettings = WinHttpGetIEProxyConfigForCurrentUser(&settings) != FALSE;
+    autoDetect_ = settings.fAutoDetect != FALSE;
+    configScript_ = TakeText(settings.lpszAutoConfigUrl);
+    const std::wstring proxy = TakeText(settings.lpszProxy);
+    const std::wstring bypass = TakeText(settings.lpszProxyBypass);
+    if (!userSettings || autoDetect_ || !configScript_.empty()) {
+        // WinHTTP's own use of the settings (Windows 8.1 and later)
+        // discovers within the asynchronous send, so the calling thread
+        // keeps its status texts; nothing is left to discover by hand.
+        handle_ = OpenSession(WINHTTP_ACCESS_TYPE_AUTOMATIC_PROXY, L"", L"", WINHTTP_FLAG_ASYNC);
+        if (handle_ != nullptr) {
+            autoDetect_ = false;
+            configScript_.clear();
+        }
+    }
+    if (handle_ == nullptr && userSettings) {
+        // Wine's automatic choice ignores the user's settings, and reads a
+        // named proxy only this way.
         handle_ = OpenSession(proxy.empty() ? WINHTTP_ACCESS_TYPE_NO_PROXY
                                             : WINHTTP_ACCESS_TYPE_NAMED_PROXY,
                               proxy, bypass, WINHTTP_FLAG_ASYNC);
-    } else {
-        // No settings of the user's (a service, say): WinHTTP's own choice,
-        // automatic where the system has it (Windows 8.1 and later).
-        handle_ = OpenSession(WINHTTP_ACCESS_TYPE_AUTOMATIC_PROXY, L"", L"", WINHTTP_FLAG_ASYNC);
-        if (handle_ == nullptr)
-            handle_ = OpenSession(WINHTTP_ACCESS_TYPE_DEFAULT_PROXY, L"", L"", WINHTTP_FLAG_ASYNC);
     }
+    if (handle_ == nullptr)
+        handle_ = OpenSession(WINHTTP_ACCESS_TYPE_DEFAULT_PROXY, L"", L"", WINHTTP_FLAG_ASYNC);
     if (handle_ != nullptr) {
         const int wait = waitSeconds * 1000;
         WinHttpSetTimeouts(handle_, wait, wait, wait, wait);
@@ -69,7 +84,8 @@ void WinHttpSession::ChooseProxy(HINTERNET request, const std::wstring &url) con
         options.lpszAutoConfigUrl = configScript_.c_str();
     }
     options.fAutoLogonIfChallenged = TRUE;
-    // Discovery blocks, so it runs on a synchronous session of its own.
+    // Only where the system has no automatic choice: discovery blocks, so
+    // it runs on a synchronous session of its own.
     HINTERNET discovery = OpenSession(WINHTTP_ACCESS_TYPE_NO_PROXY, L"", L"", 0);
     if (discovery == nullptr)
         return;
@@ -77,8 +93,8 @@ void WinHttpSession::ChooseProxy(HINTERNET request, const std::wstring &url) con
     ZeroMemory(&found, sizeof found);
     if (WinHttpGetProxyForUrl(discovery, url.c_str(), &options, &found)) {
         WinHttpSetOption(request, WINHTTP_OPTION_PROXY, &found, sizeof found);
-        TakeText(found.lpszProxy);
-        TakeText(found.lpszProxyBypass);
+        FreeText(found.lpszProxy);
+        FreeText(found.lpszProxyBypass);
     }
     WinHttpCloseHandle(discovery);
 }
