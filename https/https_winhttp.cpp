@@ -22,7 +22,7 @@ struct Address {
     std::wstring url;
     std::wstring host;
     INTERNET_PORT port = 0;
-    std::wstring path; // with its query
+    std::wstring path; // with its query, without a fragment
 };
 
 bool ParseHttps(const std::string &url, Address &address)
@@ -43,6 +43,9 @@ bool ParseHttps(const std::string &url, Address &address)
     address.port = parts.nPort;
     address.path.assign(parts.lpszUrlPath, parts.dwUrlPathLength);
     address.path.append(parts.lpszExtraInfo, parts.dwExtraInfoLength);
+    const size_t fragment = address.path.find(L'#');
+    if (fragment != std::wstring::npos)
+        address.path.resize(fragment);
     if (address.path.empty())
         address.path = L"/";
     return true;
