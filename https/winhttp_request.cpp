@@ -26,8 +26,9 @@ const DWORD kNotifications = WINHTTP_CALLBACK_FLAG_ALL_COMPLETIONS |
 
 } // namespace
 
-// Written by WinHTTP's completions on its own thread, each before it signals
-// completed; read by the calling thread after the signal.
+// Written by WinHTTP's completions, on its own thread or within the call
+// when the data is already at hand, each before it sets done; read by the
+// calling thread once it took done.
 struct RequestState {
     LONG references = 1;
     HANDLE completed = CreateEventW(nullptr, FALSE, FALSE, nullptr);
@@ -38,6 +39,10 @@ struct RequestState {
     std::atomic<bool> connected{false};
     std::atomic<bool> untrusted{false};
     bool failed = false;
+    std::atomic<bool> done{false};
+    // The calling thread waits for completed; otherwise no one needs the
+    // signal (under Wine each one is a trip to its server).
+    std::atomic<bool> waiting{false};
     DWORD count = 0;
     char buffer[WinHttpRequest::kPieceSize];
 };
@@ -97,7 +102,9 @@ void CALLBACK OnStatus(HINTERNET handle, DWORD_PTR context, DWORD status, void *
     default:
         return;
     }
-    SetEvent(state->completed);
+    state->done = true;
+    if (state->waiting)
+        SetEvent(state->completed);
 }
 
 } // namespace
@@ -226,14 +233,19 @@ int WinHttpRequest::Status() const
 Step WinHttpRequest::Await()
 {
     const DWORD started = GetTickCount();
-    for (;;) {
+    state_->waiting = true;
+    // A wake with nothing done is a signal left over from a step that
+    // completed before its wait began.
+    while (!state_->done.exchange(false)) {
         if (WaitForSingleObject(state_->completed, kSliceMilliseconds) == WAIT_OBJECT_0)
-            return state_->failed ? Step::kFailed : Step::kDone;
+            continue;
         if (!progress_.Repeat())
             return Step::kStopped;
         if (GetTickCount() - started >= static_cast<DWORD>(waitMilliseconds_))
             return Step::kSilent;
     }
+    state_->waiting = false;
+    return state_->failed ? Step::kFailed : Step::kDone;
 }
 
 } // namespace https
