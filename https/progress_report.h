@@ -23,8 +23,6 @@ public:
     // passed since it was last told; false once the callback asked to stop.
     bool Repeat();
 
-    long long Count() const { return count_; }
-
 private:
     bool Tell();
 
