@@ -89,6 +89,16 @@ void ReadContentRange(const std::string &value, Answer &answer)
     answer.totalSize = total;
 }
 
+// A 416's "bytes */1000": the size that the range missed.
+void ReadUnsatisfiedRange(const std::string &value, Answer &answer)
+{
+    std::size_t position = 0;
+    long long total = 0;
+    if (Skip(value, position, "bytes */") && ReadCount(value, position, total) &&
+        position == value.size())
+        answer.totalSize = total;
+}
+
 void ReadField(const std::string &name, const std::string &value, Answer &answer)
 {
     long long count = 0;
@@ -102,6 +112,8 @@ void ReadField(const std::string &name, const std::string &value, Answer &answer
     } else if (SameName(name, "content-range")) {
         if (answer.status == 206)
             ReadContentRange(value, answer);
+        else if (answer.status == 416)
+            ReadUnsatisfiedRange(value, answer);
     } else if (SameName(name, "etag")) {
         answer.validator = value;
     } else if (SameName(name, "last-modified")) {

@@ -12,7 +12,8 @@ namespace https {
 
 // Takes one line, with or without its CR LF. Fields that cannot be read as
 // the protocol writes them (a length that is no number, a Retry-After given
-// as a date) keep their "unknown" values.
+// as a date) keep their "unknown" values. A 416 gives the size that its
+// Content-Range names, so that a caller sees a partial file that is whole.
 void ReadHeaderLine(const char *line, std::size_t length, Answer &answer);
 
 // Whether an answer of this status brings its body to the sink.

@@ -1,7 +1,7 @@
 // The answer's header reader on any lines, as a server may send them. The
 // status stays within three digits, lengths and offsets are counts or -1,
-// a 206's span ends inside its total, and the size comes from a 200 or a
-// 206 alone.
+// a 206's span ends inside its total, and the size comes from a 200, a 206
+// or a 416 alone.
 #include "https/answer_headers.h"
 #include "tests/fuzz/fuzz_check.h"
 
@@ -15,7 +15,8 @@ void CheckAnswer(const https::Answer &answer)
     FUZZ_CHECK(answer.status >= 0 && answer.status <= 999);
     FUZZ_CHECK(answer.bodyStart >= 0 && answer.bodyLength >= -1 && answer.totalSize >= -1);
     FUZZ_CHECK(answer.retryAfterSeconds >= -1);
-    FUZZ_CHECK(answer.totalSize == -1 || https::BringsBody(answer.status));
+    FUZZ_CHECK(answer.totalSize == -1 || https::BringsBody(answer.status) ||
+               answer.status == 416);
     if (answer.status == 206 && answer.totalSize >= 0 && answer.bodyStart > 0)
         FUZZ_CHECK(answer.bodyStart < answer.totalSize);
     if (answer.status != 206)

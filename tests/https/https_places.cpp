@@ -1,5 +1,6 @@
 #include "tests/https/https_places.h"
 
+#include "tests/ftp/real/heartbeat_probe.h"
 #include "tests/ftp/real/open_descriptors.h"
 
 #include <cstdlib>
@@ -34,6 +35,13 @@ bool MemorySink::Write(const char *data, size_t length)
 {
     body.append(data, length);
     return !refuseWrite;
+}
+
+void ExpectStoppedWithinASecond(std::chrono::steady_clock::time_point returned)
+{
+    heartbeat_probe::ExpectSteadyRepeats();
+    ASSERT_FALSE(heartbeat_probe::Times().empty());
+    EXPECT_LT(returned - heartbeat_probe::Times().back(), std::chrono::seconds(1));
 }
 
 void HttpsTest::SetUp()

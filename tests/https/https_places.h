@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <ostream>
 #include <string>
@@ -29,6 +30,10 @@ public:
     bool refuseBegin = false;
     bool refuseWrite = false;
 };
+
+// Checks that heartbeat_probe heard its text steadily and that the request,
+// which the probe stopped, returned within a second of that at returned.
+void ExpectStoppedWithinASecond(std::chrono::steady_clock::time_point returned);
 
 class HttpsTest : public ::testing::Test {
 protected:

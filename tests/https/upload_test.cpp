@@ -1,6 +1,7 @@
 // https::Put against nginx's /upload/, which takes a PUT from the test
-// account alone.
+// account alone, and against the scripted server, which never answers one.
 #include "tests/ftp/real/disk_files.h"
+#include "tests/ftp/real/heartbeat_probe.h"
 #include "tests/https/https_places.h"
 
 #include <filesystem>
@@ -57,6 +58,22 @@ TEST_P(UploadTest, EndsWithItsFailureAndStatus)
 
 INSTANTIATE_TEST_SUITE_P(Nginx, UploadTest, ::testing::ValuesIn(kUploadCases),
                          [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(HttpsTest, UnansweredUploadKeepsTheHeartbeatAndStopsWithinASecond)
+{
+    const std::filesystem::path local = scriptedRoot_ / "stalled.txt";
+    WriteBytes(local, MixedBytes(1000));
+    https::PutRequest request;
+    request.url = Url("SCRIPTED", "stall/0/stalled.txt");
+    request.localPath = local.string();
+    request.trustedCaFile = caFile_.c_str();
+    request.callback = heartbeat_probe::Listen;
+    heartbeat_probe::Expect("stalled.txt: 1000 bytes stored", 10);
+    int status = -1;
+    EXPECT_EQ(https::Put(request, status), Failure::kStopped);
+    ExpectStoppedWithinASecond(std::chrono::steady_clock::now());
+    EXPECT_EQ(status, 0);
+}
 
 TEST(UploadAddress, PlainHttpIsRefused)
 {

@@ -5,7 +5,8 @@ the files of ROOT. The first segment of a GET's path says which:
                      the end of TLS (close_notify) and of the connection
   /reset/BYTES/NAME  the same, ended by a TCP reset once the client has had
                      time to read the bytes (a reset throws away what it has not)
-  /stall/BYTES/NAME  the same, then silence until the client goes
+  /stall/BYTES/NAME  the same, then silence until the client goes; a PUT
+                     there is never answered
 usage: https-scripted-server.py ROOT PORT CERT_BASENAME
 """
 
@@ -40,6 +41,13 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.wfile.write(body[: int(parts[1])])
         self.close_connection = True
         getattr(self, how)()
+
+    def do_PUT(self):
+        if not self.path.startswith("/stall/"):
+            self.send_error(405)
+            return
+        self.close_connection = True
+        self.stall()
 
     def cut(self):
         self.connection.settimeout(2)
