@@ -27,6 +27,9 @@ struct WizardState {
     char ftpPassword[kWizardTextSize];
     bool ftpSecure;                     // FTPS, the certificate checked
     char ftpTrustedCa[kWizardTextSize]; // PEM file of the one trusted CA, or empty
+    // The base https:// address of a vendor without an FTP server, ending in
+    // "/"; empty when the wizard uses its FTP server.
+    char serverUrl[kWizardTextSize];
     char commandLine[kWizardTextSize]; // first argument that is not a switch
     StringList productIds;
     StringList productUrls;
