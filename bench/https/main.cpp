@@ -54,9 +54,9 @@ int main(int argc, char **argv)
                      outcome.failure.c_str(), outcome.bytes);
         return 1;
     }
-    // The line bench/https_rounds.py reads.
-    std::printf("https_bench: %lld bytes in %d requests, %.3f s, %.1f MiB/s\n", outcome.bytes,
-                outcome.requests, seconds.count(),
+    // The line that rounds.py reads.
+    std::printf("https_bench: %lld bytes, %d request%s, %.3f s, %.1f MiB/s\n", outcome.bytes,
+                outcome.requests, outcome.requests == 1 ? "" : "s", seconds.count(),
                 static_cast<double>(outcome.bytes) / kMiB / seconds.count());
     return 0;
 }

@@ -1,0 +1,84 @@
+"""https_bench against the test tree's nginx: a file fetched in several
+ranges lands whole, and each failure ends with status 1, its own message and
+no file left behind.
+
+usage: test_https_bench.py HTTPS_BENCH WORK_DIR
+CTest starts nginx and sets VOK_HTTPS_NGINX, VOK_HTTPS_NGINX_HOME,
+VOK_HTTPS_NGINX_UNTRUSTED and VOK_TEST_CERTIFICATES. Run with /usr/bin/python3.
+"""
+import os
+import subprocess
+import sys
+import unittest
+
+HTTPS_BENCH, WORK = sys.argv[1], sys.argv[2]
+NAME = "https_bench_test.bin"
+MIB = 1 << 20
+# Two whole ranges of 1 MiB and a short third one.
+CONTENT = os.urandom(2 * MIB + 3)
+
+
+def url(server, path=NAME):
+    return f"https://{os.environ[server]}/{path}"
+
+
+def run(address, local, *options):
+    ca = os.path.join(os.environ["VOK_TEST_CERTIFICATES"], "ca.pem")
+    return subprocess.run([HTTPS_BENCH, address, local, "--ca", ca, *options],
+                          capture_output=True, text=True, timeout=60)
+
+
+class HttpsBenchTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        os.makedirs(WORK, exist_ok=True)
+        with open(os.path.join(os.environ["VOK_HTTPS_NGINX_HOME"], NAME), "wb") as served:
+            served.write(CONTENT)
+
+    def setUp(self):
+        self.local = os.path.join(WORK, "download.bin")
+        if os.path.exists(self.local):
+            os.remove(self.local)
+
+    def test_ranges_make_the_whole_file(self):
+        for range_mib, requests in (("1", "3 requests"), ("1024", "1 request")):
+            with self.subTest(range_mib=range_mib):
+                finished = run(url("VOK_HTTPS_NGINX"), self.local, "--range", range_mib)
+                self.assertEqual(finished.returncode, 0, finished.stderr)
+                self.assertRegex(finished.stdout,
+                                 rf"^https_bench: {len(CONTENT)} bytes, {requests}, "
+                                 r"[\d.]+ s, [\d.]+ MiB/s\n$")
+                with open(self.local, "rb") as landed:
+                    self.assertEqual(landed.read(), CONTENT)
+
+    def test_failures_leave_no_file(self):
+        missing_folder = os.path.join(WORK, "missing", "download.bin")
+        cases = [
+            (url("VOK_HTTPS_NGINX", "absent.bin"), self.local, "HTTP status 404"),
+            (url("VOK_HTTPS_NGINX_UNTRUSTED"), self.local, "certificate not trusted"),
+            (url("VOK_HTTPS_NGINX", "insecure/" + NAME), self.local,
+             "redirected to an address that is no https:// one"),
+            ("http://" + os.environ["VOK_HTTPS_NGINX"] + "/" + NAME, self.local,
+             "not an https:// address"),
+            (url("VOK_HTTPS_NGINX"), missing_folder, "cannot write " + missing_folder),
+        ]
+        for address, local, message in cases:
+            with self.subTest(message=message):
+                finished = run(address, local)
+                self.assertEqual(finished.returncode, 1)
+                self.assertEqual(finished.stderr,
+                                 f"https_bench: {address}: {message} (after 0 bytes)\n")
+                self.assertFalse(os.path.exists(local))
+
+    def test_usage(self):
+        for arguments in ([], ["https://host/file"], ["https://host/f", "out", "--range", "0"],
+                          ["https://host/f", "out", "--speed", "9"]):
+            with self.subTest(arguments=arguments):
+                finished = subprocess.run([HTTPS_BENCH, *arguments], capture_output=True,
+                                          text=True, timeout=10)
+                self.assertEqual(finished.returncode, 2)
+                self.assertTrue(finished.stderr.startswith("usage: https_bench URL"))
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1])
