@@ -32,7 +32,7 @@ def run_printing(command):
         output.seek(0)
         printed = output.read().decode(errors="replace")
     if finished.returncode != 0:
-        sys.exit(f"rounds.py: {command[0]} failed ({finished.returncode}):\n{printed}")
+        sys.exit(f"rounds.py: {command[0]} failed ({finished.returncode}):\n{printed.rstrip()}")
     return printed
 
 
@@ -63,9 +63,10 @@ def timed(download, arguments, name):
     # download pays for the one before it.
     os.sync()
     rate = download(arguments, target)
-    if not filecmp.cmp(target, arguments.served_file, shallow=False):
-        sys.exit(f"rounds.py: {name}'s download differs from {arguments.served_file}")
+    same = filecmp.cmp(target, arguments.served_file, shallow=False)
     target.unlink()
+    if not same:
+        sys.exit(f"rounds.py: {name}'s download differs from {arguments.served_file}")
     return rate
 
 

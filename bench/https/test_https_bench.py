@@ -1,6 +1,7 @@
 """https_bench against the test tree's nginx: a file fetched in several
 ranges lands whole, and each failure ends with status 1, its own message and
-no file left behind.
+no file left behind; rounds.py reports its rounds next to curl's and stops
+at a client that fails or brings other bytes.
 
 usage: test_https_bench.py HTTPS_BENCH WORK_DIR
 CTest starts nginx and sets VOK_HTTPS_NGINX, VOK_HTTPS_NGINX_HOME,
@@ -12,6 +13,7 @@ import sys
 import unittest
 
 HTTPS_BENCH, WORK = sys.argv[1], sys.argv[2]
+ROUNDS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "rounds.py")
 NAME = "https_bench_test.bin"
 MIB = 1 << 20
 # Two whole ranges of 1 MiB and a short third one.
@@ -22,18 +24,26 @@ def url(server, path=NAME):
     return f"https://{os.environ[server]}/{path}"
 
 
+def ca_file():
+    return os.path.join(os.environ["VOK_TEST_CERTIFICATES"], "ca.pem")
+
+
+def served_path():
+    return os.path.join(os.environ["VOK_HTTPS_NGINX_HOME"], NAME)
+
+
 def run(address, local, *options):
-    ca = os.path.join(os.environ["VOK_TEST_CERTIFICATES"], "ca.pem")
-    return subprocess.run([HTTPS_BENCH, address, local, "--ca", ca, *options],
+    return subprocess.run([HTTPS_BENCH, address, local, "--ca", ca_file(), *options],
                           capture_output=True, text=True, timeout=60)
 
 
+def setUpModule():
+    os.makedirs(WORK, exist_ok=True)
+    with open(served_path(), "wb") as served:
+        served.write(CONTENT)
+
+
 class HttpsBenchTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        os.makedirs(WORK, exist_ok=True)
-        with open(os.path.join(os.environ["VOK_HTTPS_NGINX_HOME"], NAME), "wb") as served:
-            served.write(CONTENT)
 
     def setUp(self):
         self.local = os.path.join(WORK, "download.bin")
@@ -78,6 +88,41 @@ class HttpsBenchTest(unittest.TestCase):
                                           text=True, timeout=10)
                 self.assertEqual(finished.returncode, 2)
                 self.assertTrue(finished.stderr.startswith("usage: https_bench URL"))
+
+
+class RoundsTest(unittest.TestCase):
+    def rounds(self, address, served):
+        return subprocess.run(
+            ["/usr/bin/python3", ROUNDS, address, served, ca_file(),
+             os.path.join(WORK, "rounds"), "--name", "libcurl", "--rounds", "2", "--",
+             HTTPS_BENCH], capture_output=True, text=True, timeout=120)
+
+    def test_rounds_then_means_and_bests(self):
+        finished = self.rounds(url("VOK_HTTPS_NGINX"), served_path())
+        self.assertEqual(finished.returncode, 0, finished.stderr)
+        rate = r" +[\d.]+ MiB/s"
+        self.assertRegex(finished.stdout,
+                         rf"^round 1: +libcurl{rate} +curl{rate} +libcurl/curl [\d.]+\n"
+                         rf"round 2: .*\nmean: +libcurl{rate} +curl{rate} .*\nbest: .*\n$")
+        self.assertEqual(os.listdir(os.path.join(WORK, "rounds")), [])
+
+    def test_stops_at_a_failure(self):
+        other = os.path.join(WORK, "other.bin")
+        with open(other, "wb") as file:
+            file.write(CONTENT[:-1] + b"!")
+        absent = url("VOK_HTTPS_NGINX", "absent.bin")
+        cases = [
+            (url("VOK_HTTPS_NGINX"), other,
+             f"rounds.py: libcurl's download differs from {other}\n"),
+            (absent, served_path(), f"rounds.py: {HTTPS_BENCH} failed (1):\n"
+                                    f"https_bench: {absent}: HTTP status 404 (after 0 bytes)\n"),
+        ]
+        for address, served, message in cases:
+            with self.subTest(message=message):
+                finished = self.rounds(address, served)
+                self.assertEqual(finished.returncode, 1)
+                self.assertEqual(finished.stderr, message)
+                self.assertEqual(os.listdir(os.path.join(WORK, "rounds")), [])
 
 
 if __name__ == "__main__":
