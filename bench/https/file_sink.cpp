@@ -9,8 +9,10 @@ bool FileSink::Begin(const https::Answer &answer)
 
 bool FileSink::Write(const char *data, size_t length)
 {
-    if (std::fwrite(data, 1, length, file_) != length)
+    if (std::fwrite(data, 1, length, file_) != length) {
+        writeFailed_ = true;
         return false;
+    }
     written_ += static_cast<long long>(length);
     return true;
 }

@@ -17,11 +17,14 @@ public:
     bool Write(const char *data, size_t length) override;
 
     long long Written() const { return written_; }
+    // A Write was refused because fwrite failed.
+    bool WriteFailed() const { return writeFailed_; }
 
 private:
     std::FILE *file_;
     long long offset_;
     long long written_ = 0;
+    bool writeFailed_ = false;
 };
 
 #endif

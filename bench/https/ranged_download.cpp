@@ -16,7 +16,7 @@ const char *Describe(https::Failure failure)
 {
     switch (failure) {
     case https::Failure::kNone:
-        return "no failure";
+        break;
     case https::Failure::kStopped:
         return "stopped";
     case https::Failure::kNotHttps:
@@ -32,9 +32,14 @@ const char *Describe(https::Failure failure)
     case https::Failure::kCut:
         return "connection cut";
     case https::Failure::kSinkRefused:
-        return "answer not from the range asked for, or the file could not be written";
+        return "the answer is not the range asked for";
     }
-    return "unknown failure";
+    return "no failure";
+}
+
+std::string CannotWrite(const RangedDownload &download)
+{
+    return "cannot write " + download.localPath;
 }
 
 // The ranges one after the other, into file; empty when all arrived.
@@ -51,6 +56,8 @@ std::string Fetch(const RangedDownload &download, std::FILE *file, DownloadOutco
         const https::Failure failure = https::Get(request, sink, answer);
         ++outcome.requests;
         outcome.bytes += sink.Written();
+        if (sink.WriteFailed())
+            return CannotWrite(download);
         if (failure != https::Failure::kNone)
             return Describe(failure);
         if (answer.status != 200 && answer.status != 206)
@@ -70,12 +77,12 @@ DownloadOutcome DownloadInRanges(const RangedDownload &download)
     DownloadOutcome outcome;
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(download.localPath.c_str(), "wb"));
     if (!file) {
-        outcome.failure = "cannot write " + download.localPath;
+        outcome.failure = CannotWrite(download);
         return outcome;
     }
     outcome.failure = Fetch(download, file.get(), outcome);
     if (std::fclose(file.release()) != 0 && outcome.failure.empty())
-        outcome.failure = "cannot write " + download.localPath;
+        outcome.failure = CannotWrite(download);
     if (!outcome.failure.empty())
         std::remove(download.localPath.c_str());
     return outcome;

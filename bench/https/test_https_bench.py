@@ -8,6 +8,8 @@ CTest starts nginx and sets VOK_HTTPS_NGINX, VOK_HTTPS_NGINX_HOME,
 VOK_HTTPS_NGINX_UNTRUSTED and VOK_TEST_CERTIFICATES. Run with /usr/bin/python3.
 """
 import os
+import resource
+import signal
 import subprocess
 import sys
 import unittest
@@ -32,9 +34,16 @@ def served_path():
     return os.path.join(os.environ["VOK_HTTPS_NGINX_HOME"], NAME)
 
 
-def run(address, local, *options):
+def run(address, local, *options, preexec_fn=None):
     return subprocess.run([HTTPS_BENCH, address, local, "--ca", ca_file(), *options],
-                          capture_output=True, text=True, timeout=60)
+                          capture_output=True, text=True, timeout=60, preexec_fn=preexec_fn)
+
+
+def files_up_to_one_mib():
+    """A limit on the size of the files written, which then fail with
+    EFBIG instead of the signal."""
+    signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+    resource.setrlimit(resource.RLIMIT_FSIZE, (MIB, MIB))
 
 
 def setUpModule():
@@ -79,6 +88,13 @@ class HttpsBenchTest(unittest.TestCase):
                 self.assertEqual(finished.stderr,
                                  f"https_bench: {address}: {message} (after 0 bytes)\n")
                 self.assertFalse(os.path.exists(local))
+
+    def test_a_full_disk_is_a_failure_to_write(self):
+        finished = run(url("VOK_HTTPS_NGINX"), self.local, preexec_fn=files_up_to_one_mib)
+        self.assertEqual(finished.returncode, 1)
+        self.assertRegex(finished.stderr, rf"^https_bench: {url('VOK_HTTPS_NGINX')}: "
+                                          rf"cannot write {self.local} \(after \d+ bytes\)\n$")
+        self.assertFalse(os.path.exists(self.local))
 
     def test_usage(self):
         for arguments in ([], ["https://host/file"], ["https://host/f", "out", "--range", "0"],
