@@ -53,7 +53,6 @@ def setUpModule():
 
 
 class HttpsBenchTest(unittest.TestCase):
-
     def setUp(self):
         self.local = os.path.join(WORK, "download.bin")
         if os.path.exists(self.local):
