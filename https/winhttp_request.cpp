@@ -6,10 +6,15 @@
 #include <string.h>
 
 #include <atomic>
+#include <chrono>
 
 namespace https {
 
 namespace {
+
+// A piece that comes within this time after it was asked for was waiting
+// already: the body streams.
+const auto kStreamingPiece = std::chrono::milliseconds(50);
 
 const DWORD kSliceMilliseconds = 100;
 
@@ -180,17 +185,26 @@ Step WinHttpRequest::Read(const char *&data, DWORD &length)
 {
     length = 0;
     data = state_->buffer;
-    if (!WinHttpQueryDataAvailable(handle_, nullptr))
-        return Step::kFailed;
-    Step step = Await();
-    if (step != Step::kDone || state_->count == 0)
-        return step;
-    const DWORD wanted = state_->count < kPieceSize ? state_->count : kPieceSize;
+    // While the body streams, a whole piece is read at once: Wine reports
+    // one TLS record as available at a time, and asking first doubles the
+    // steps. Once a piece is slow to come the read asks what is there
+    // first, so that the bytes of a slow link reach the sink as they come.
+    const auto asked = std::chrono::steady_clock::now();
+    DWORD wanted = kPieceSize;
+    if (!streaming_) {
+        if (!WinHttpQueryDataAvailable(handle_, nullptr))
+            return Step::kFailed;
+        const Step step = Await();
+        if (step != Step::kDone || state_->count == 0)
+            return step;
+        wanted = state_->count < kPieceSize ? state_->count : kPieceSize;
+    }
     if (!WinHttpReadData(handle_, state_->buffer, wanted, nullptr))
         return Step::kFailed;
-    step = Await();
+    const Step step = Await();
     if (step == Step::kDone)
         length = state_->count;
+    streaming_ = length > 0 && std::chrono::steady_clock::now() - asked < kStreamingPiece;
     return step;
 }
 

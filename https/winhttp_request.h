@@ -67,6 +67,8 @@ private:
     HINTERNET handle_ = nullptr;
     int waitMilliseconds_;
     ProgressReport &progress_;
+    // The last piece came at once: the body streams.
+    bool streaming_ = false;
 };
 
 } // namespace https

@@ -1,13 +1,16 @@
-// One download of a file by the project's HTTPS client, in ranges as the
-// download engine will fetch it, timed from the first request until the
-// local file is closed. bench/https-run builds it optimised, natively and for
+// One download of a file through the download engine's HTTPS source, in its
+// ranges and into its temporary file, timed from the first request until
+// the file is closed. bench/https-run builds it optimised, natively and for
 // Windows (the WinHTTP backend under Wine), and runs it in turns with curl.
-#include "bench/https/ranged_download.h"
+#include "download/failure_text.h"
+#include "download/https_source.h"
+#include "sapi/bounded_copy.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -20,43 +23,56 @@ const char kUsage[] =
 
 const double kMiB = 1024.0 * 1024.0;
 
-bool ParseOptions(int argc, char **argv, RangedDownload &download)
+struct Options {
+    const char *url = nullptr;
+    const char *localPath = nullptr;
+    const char *caFile = nullptr;
+    long long rangeBytes = kLargestRange;
+};
+
+bool ParseOptions(int argc, char **argv, Options &options)
 {
     if (argc < 3 || (argc - 3) % 2 != 0)
         return false;
-    download.url = argv[1];
-    download.localPath = argv[2];
+    options.url = argv[1];
+    options.localPath = argv[2];
     for (int i = 3; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--ca") == 0)
-            download.caFile = argv[i + 1];
+            options.caFile = argv[i + 1];
         else if (std::strcmp(argv[i], "--range") == 0)
-            download.rangeBytes = std::atoll(argv[i + 1]) * 1024 * 1024;
+            options.rangeBytes = std::atoll(argv[i + 1]) * 1024 * 1024;
         else
             return false;
     }
-    return download.rangeBytes > 0;
+    return options.rangeBytes > 0;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    RangedDownload download;
-    if (!ParseOptions(argc, argv, download)) {
+    Options options;
+    if (!ParseOptions(argc, argv, options)) {
         std::fputs(kUsage, stderr);
         return 2;
     }
+    ProductFiles files = {};
+    CopyBoundedText(files.source, sizeof files.source, options.url);
+    CopyBoundedText(files.finalName, sizeof files.finalName, "https_bench");
+    HttpsSource source(nullptr, options.caFile, options.rangeBytes);
     const auto start = std::chrono::steady_clock::now();
-    const DownloadOutcome outcome = DownloadInRanges(download);
+    const SourceTransfer transfer = source.Fetch(files, options.localPath, 0);
     const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
-    if (!outcome.failure.empty()) {
-        std::fprintf(stderr, "https_bench: %s: %s (after %lld bytes)\n", download.url.c_str(),
-                     outcome.failure.c_str(), outcome.bytes);
+    RemoveValidator(options.localPath);
+    if (!transfer.result) {
+        char text[kFailureTextSize];
+        FailureText(options.url, transfer.result, text, sizeof text);
+        std::fprintf(stderr, "https_bench: %s\n", text);
+        std::remove(options.localPath);
         return 1;
     }
     // The line that rounds.py reads.
-    std::printf("https_bench: %lld bytes, %d request%s, %.3f s, %.1f MiB/s\n", outcome.bytes,
-                outcome.requests, outcome.requests == 1 ? "" : "s", seconds.count(),
-                static_cast<double>(outcome.bytes) / kMiB / seconds.count());
+    std::printf("https_bench: %lld bytes, %.3f s, %.1f MiB/s\n", transfer.received, seconds.count(),
+                static_cast<double>(transfer.received) / kMiB / seconds.count());
     return 0;
 }

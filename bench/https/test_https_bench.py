@@ -8,8 +8,6 @@ CTest starts nginx and sets VOK_HTTPS_NGINX, VOK_HTTPS_NGINX_HOME,
 VOK_HTTPS_NGINX_UNTRUSTED and VOK_TEST_CERTIFICATES. Run with /usr/bin/python3.
 """
 import os
-import resource
-import signal
 import subprocess
 import sys
 import unittest
@@ -34,16 +32,9 @@ def served_path():
     return os.path.join(os.environ["VOK_HTTPS_NGINX_HOME"], NAME)
 
 
-def run(address, local, *options, preexec_fn=None):
+def run(address, local, *options):
     return subprocess.run([HTTPS_BENCH, address, local, "--ca", ca_file(), *options],
-                          capture_output=True, text=True, timeout=60, preexec_fn=preexec_fn)
-
-
-def files_up_to_one_mib():
-    """A limit on the size of the files written, which then fail with
-    EFBIG instead of the signal."""
-    signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
-    resource.setrlimit(resource.RLIMIT_FSIZE, (MIB, MIB))
+                          capture_output=True, text=True, timeout=60)
 
 
 def setUpModule():
@@ -59,12 +50,12 @@ class HttpsBenchTest(unittest.TestCase):
             os.remove(self.local)
 
     def test_ranges_make_the_whole_file(self):
-        for range_mib, requests in (("1", "3 requests"), ("1024", "1 request")):
+        for range_mib in ("1", "1024"):
             with self.subTest(range_mib=range_mib):
                 finished = run(url("VOK_HTTPS_NGINX"), self.local, "--range", range_mib)
                 self.assertEqual(finished.returncode, 0, finished.stderr)
                 self.assertRegex(finished.stdout,
-                                 rf"^https_bench: {len(CONTENT)} bytes, {requests}, "
+                                 rf"^https_bench: {len(CONTENT)} bytes, "
                                  r"[\d.]+ s, [\d.]+ MiB/s\n$")
                 with open(self.local, "rb") as landed:
                     self.assertEqual(landed.read(), CONTENT)
@@ -72,28 +63,20 @@ class HttpsBenchTest(unittest.TestCase):
     def test_failures_leave_no_file(self):
         missing_folder = os.path.join(WORK, "missing", "download.bin")
         cases = [
-            (url("VOK_HTTPS_NGINX", "absent.bin"), self.local, "HTTP status 404"),
-            (url("VOK_HTTPS_NGINX_UNTRUSTED"), self.local, "certificate not trusted"),
-            (url("VOK_HTTPS_NGINX", "insecure/" + NAME), self.local,
-             "redirected to an address that is no https:// one"),
+            (url("VOK_HTTPS_NGINX", "absent.bin"), self.local,
+             ": the server refused the file (404)."),
+            (url("VOK_HTTPS_NGINX_UNTRUSTED"), self.local, ": the host's certificate is not trusted."),
             ("http://" + os.environ["VOK_HTTPS_NGINX"] + "/" + NAME, self.local,
-             "not an https:// address"),
-            (url("VOK_HTTPS_NGINX"), missing_folder, "cannot write " + missing_folder),
+             ": its address is not a secure https:// one."),
+            (url("VOK_HTTPS_NGINX"), missing_folder, "."),
         ]
         for address, local, message in cases:
             with self.subTest(message=message):
                 finished = run(address, local)
                 self.assertEqual(finished.returncode, 1)
                 self.assertEqual(finished.stderr,
-                                 f"https_bench: {address}: {message} (after 0 bytes)\n")
+                                 f"https_bench: {address} could not be downloaded{message}\n")
                 self.assertFalse(os.path.exists(local))
-
-    def test_a_full_disk_is_a_failure_to_write(self):
-        finished = run(url("VOK_HTTPS_NGINX"), self.local, preexec_fn=files_up_to_one_mib)
-        self.assertEqual(finished.returncode, 1)
-        self.assertRegex(finished.stderr, rf"^https_bench: {url('VOK_HTTPS_NGINX')}: "
-                                          rf"cannot write {self.local} \(after \d+ bytes\)\n$")
-        self.assertFalse(os.path.exists(self.local))
 
     def test_usage(self):
         for arguments in ([], ["https://host/file"], ["https://host/f", "out", "--range", "0"],
@@ -130,7 +113,8 @@ class RoundsTest(unittest.TestCase):
             (url("VOK_HTTPS_NGINX"), other,
              f"rounds.py: libcurl's download differs from {other}\n"),
             (absent, served_path(), f"rounds.py: {HTTPS_BENCH} failed (1):\n"
-                                    f"https_bench: {absent}: HTTP status 404 (after 0 bytes)\n"),
+                                    f"https_bench: {absent} could not be downloaded: "
+                                    "the server refused the file (404).\n"),
         ]
         for address, served, message in cases:
             with self.subTest(message=message):
