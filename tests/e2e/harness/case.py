@@ -48,9 +48,12 @@ class WizardCase(unittest.TestCase):
         self.server.start(catalogue.write(self.folder / "catalogue", with_file_list), write_limit,
                           store_delay, self.certificate)
 
+    def wizard_program(self):
+        """The build of the wizard that the case runs."""
+        return settings.vok_exe(plain=self.certificate is None)
+
     def start_wizard(self):
-        self.wizard = WizardProcess(self.prefix, self.folder / "vok.log",
-                                    plain=self.certificate is None)
+        self.wizard = WizardProcess(self.prefix, self.folder / "vok.log", self.wizard_program())
         self.robot.wait_dialog(wizard.BEGIN, timeout=30)
 
     # Steps that many cases take.

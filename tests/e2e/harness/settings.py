@@ -24,6 +24,11 @@ def vok_exe(plain=False):
     return _existing_program("VOK_E2E_VOK_PLAIN" if plain else "VOK_E2E_VOK")
 
 
+def vok_web_exe():
+    """The wizard built for a web server (server_url()), trusting the test CA alone."""
+    return _existing_program("VOK_E2E_VOK_WEB")
+
+
 def test_certificates():
     """tests/servers/make-test-certificates' folder: the test CA and the
     servers' certificates."""
@@ -52,6 +57,26 @@ def ftp_server_scripts():
 def work_folder():
     """Room for the Wine prefix template and one folder per case."""
     return _path("VOK_E2E_WORK")
+
+
+def server_url():
+    """The base address that vok-web.exe was built with."""
+    return os.environ.get("VOK_E2E_SERVER_URL", "https://127.0.0.1:2443/vok/")
+
+
+def web_port():
+    """The port of server_url(), which must be on 127.0.0.1."""
+    prefix = "https://127.0.0.1:"
+    url = server_url()
+    port = url[len(prefix):].partition("/")[0]
+    if not url.startswith(prefix) or not port.isdigit():
+        raise RuntimeError(f"vok-web.exe must be built for https://127.0.0.1:PORT/..., not {url}")
+    return int(port)
+
+
+def web_path():
+    """The path of server_url(), with its slashes: /vok/."""
+    return "/" + server_url().split("/", 3)[3]
 
 
 def ftp_port():

@@ -50,8 +50,9 @@ FINISH_EXIT = 1
 class WizardProcess:
     """One run of vok.exe in the case's prefix."""
 
-    def __init__(self, prefix, log_path, plain=False):
-        self.process = prefix.start(settings.vok_exe(plain), log_path)
+    def __init__(self, prefix, log_path, program=None):
+        """program: the wizard's build to run; vok.exe by default."""
+        self.process = prefix.start(program or settings.vok_exe(), log_path)
 
     def reap(self):
         """Collects the process once its prefix has been stopped."""
