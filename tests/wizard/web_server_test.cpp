@@ -73,7 +73,8 @@ protected:
         Copy(wizardState.serverUrl, "https://" + Environment(variable.c_str()) + "/" + folder);
     }
 
-    fs::path Local(const char *name) const { return work_ / name; }
+    // A path of the working folder, as the wizard passes its paths.
+    std::string Local(const std::string &name) const { return (work_ / name).string(); }
 
     fs::path home_;
     fs::path work_;
@@ -130,7 +131,7 @@ TEST_F(WebServerTest, AFileThatDoesNotArriveLeavesNoFile)
 
     UseBase("WEB", "");
     EXPECT_EQ(https::Failure::kSinkRefused,
-              FetchServerFile("files.vok", (work_ / "no-folder" / "files.vok").c_str(), nullptr).failure);
+              FetchServerFile("files.vok", Local("no-folder/files.vok").c_str(), nullptr).failure);
     wizardState.serverUrl[0] = '\0';
     EXPECT_EQ(https::Failure::kNotHttps, FetchServerFile("files.vok", Local("files.vok").c_str(), nullptr).failure);
 }
