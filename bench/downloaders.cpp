@@ -1,6 +1,7 @@
 #include "bench/downloaders.h"
 
 #include "download/download_progress.h"
+#include "download/ftp_source.h"
 #include "download/product_transfer.h"
 #include "sapi/bounded_copy.h"
 #include "sapi/local_file_size.h"
@@ -59,13 +60,15 @@ long long RunEngine(const FtpAccount &account, const std::string &remoteName,
     if (digest != nullptr)
         files.sha256 = *digest;
 
-    FtpSession *session = Open(account, EngineCallback);
-    if (session == nullptr)
-        return -1;
-    const bool fetched =
-        TransferProduct(session, files, EngineCallback, HashCallback, downloadProgress) &&
-        FinishProduct(files);
-    SAPIFtpCloseSession(session, nullptr);
+    // The wizard's own session, with the account as its server settings.
+    CopyBoundedText(wizardState.ftpHost, kWizardTextSize, account.address.c_str());
+    CopyBoundedText(wizardState.ftpUser, kWizardTextSize, account.user.c_str());
+    CopyBoundedText(wizardState.ftpPassword, kWizardTextSize, account.password.c_str());
+    CopyBoundedText(wizardState.ftpTrustedCa, kWizardTextSize, account.caFile.c_str());
+    wizardState.ftpSecure = !account.caFile.empty();
+    FtpSource source(EngineCallback);
+    const bool fetched = TransferProduct(source, files, HashCallback, downloadProgress) && FinishProduct(files);
+    source.Reset();
     std::error_code ignored;
     std::filesystem::rename(root / "downloads" / remoteName, installer, ignored);
     return fetched ? LocalFileSize(localPath.c_str()) : -1;

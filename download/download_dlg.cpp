@@ -51,7 +51,11 @@ int OnHashProgress(void *progress, long long bytesHashed)
 
 } // namespace
 
-CDownloadDlg::CDownloadDlg() : CWizardPage(IDD_DOWNLOAD) {}
+CDownloadDlg::CDownloadDlg()
+    : CWizardPage(IDD_DOWNLOAD), ftpSource(OnTransferProgress),
+      httpsSource(OnTransferProgress, wizardState.ftpTrustedCa)
+{
+}
 
 void CDownloadDlg::DoDataExchange()
 {
@@ -188,14 +192,13 @@ void CDownloadDlg::RunDownloads()
 {
     runUnderWay = true;
     runningPage = m_hWnd;
-    SessionFailure failure;
-    session = OpenServerSession(OnTransferProgress, &failure);
-    if (session == nullptr && downloadProgress.stopRequested != 0) {
+    const SessionFailure failure = ftpSource.Connect();
+    if (failure != SessionFailure::kNone && downloadProgress.stopRequested != 0) {
         // Stopped while connecting: no failure to report.
         EndRun(false);
         return;
     }
-    if (session == nullptr) {
+    if (failure != SessionFailure::kNone) {
         runUnderWay = false;
         // The page waits for Stop, its slide show going on.
         AfxMessageBox(FailureMessage(failure));
@@ -204,7 +207,7 @@ void CDownloadDlg::RunDownloads()
     char recordPath[kWizardTextSize];
     WorkingFilePath(wizardState.recordFileName, recordPath);
     // A record that did not reach the server does not hold up the downloads.
-    SAPIFtpFileUpload(session, recordPath, wizardState.recordFileName, 0, OnTransferProgress);
+    SAPIFtpFileUpload(ftpSource.Session(), recordPath, wizardState.recordFileName, 0, OnTransferProgress);
 
     const unsigned products = wizardState.productIds.Count();
     downloadProgress.productsSelected = 0;
@@ -225,7 +228,7 @@ void CDownloadDlg::RunDownloads()
         if (complete)
             ++downloadProgress.productsDone;
     }
-    CloseSession();
+    ftpSource.Reset();
     EndRun(complete && downloadProgress.stopRequested == 0);
 }
 
@@ -292,42 +295,37 @@ TransferResult CDownloadDlg::DownloadProduct(int product)
 TransferResult CDownloadDlg::TransferWithRetries(const ProductFiles &files)
 {
     RetrySchedule schedule;
+    InstallerSource &source = SourceOf(files);
     for (;;) {
         const long long partialBefore = PartialFileSize(files);
-        const TransferResult result = TransferOnSession(files);
+        const TransferResult result = TransferProduct(source, files, OnHashProgress, downloadProgress);
         if (!MayPass(result.outcome) || downloadProgress.stopRequested != 0)
             return result;
         // Whatever broke, the next try, or a Retry of the person's, starts
-        // on a new session.
-        CloseSession();
+        // on a new connection.
+        source.Reset();
         const long long partialAfter = PartialFileSize(files);
         // The wait shows what has arrived, whatever the new session reports.
         downloadProgress.resumeOffset = partialAfter > 0 ? partialAfter : 0;
         downloadProgress.bytesThisTransfer = 0;
         if (!schedule.AfterFailure(partialAfter > (partialBefore > 0 ? partialBefore : 0)))
             return result;
-        if (!WaitBeforeRetry(schedule))
+        if (!WaitBeforeRetry(schedule, result.retryAfterSeconds))
             return {TransferOutcome::kStopped, 0};
         ShowOverallText();
     }
 }
 
-TransferResult CDownloadDlg::TransferOnSession(const ProductFiles &files)
+InstallerSource &CDownloadDlg::SourceOf(const ProductFiles &files)
 {
-    if (session == nullptr) {
-        SessionFailure failure;
-        session = OpenServerSession(OnTransferProgress, &failure);
-        if (session == nullptr)
-            return {downloadProgress.stopRequested != 0 ? TransferOutcome::kStopped
-                                                        : TransferOutcome::kConnectionLost,
-                    0};
-    }
-    return TransferProduct(session, files, OnTransferProgress, OnHashProgress, downloadProgress);
+    if (files.source[0] != '\0')
+        return httpsSource;
+    return ftpSource;
 }
 
-bool CDownloadDlg::WaitBeforeRetry(const RetrySchedule &schedule)
+bool CDownloadDlg::WaitBeforeRetry(const RetrySchedule &schedule, int askedSeconds)
 {
-    for (int secondsLeft = schedule.WaitSeconds(); secondsLeft > 0; --secondsLeft) {
+    for (int secondsLeft = schedule.WaitSeconds(askedSeconds); secondsLeft > 0; --secondsLeft) {
         char text[96];
         RetryText(secondsLeft, schedule.Attempt(), RetrySchedule::kAttempts, text, sizeof text);
         overallText.SetText(text);
@@ -338,16 +336,6 @@ bool CDownloadDlg::WaitBeforeRetry(const RetrySchedule &schedule)
         }
     }
     return downloadProgress.stopRequested == 0;
-}
-
-void CDownloadDlg::CloseSession()
-{
-    if (session == nullptr)
-        return;
-    // With the callback, so that the window answers while a dead connection
-    // keeps the QUIT waiting.
-    SAPIFtpCloseSession(session, OnTransferProgress);
-    session = nullptr;
 }
 
 void CDownloadDlg::ShowProductComplete(long long statedSize)

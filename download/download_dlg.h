@@ -7,6 +7,8 @@
 #ifndef DOWNLOAD_DOWNLOAD_DLG_H
 #define DOWNLOAD_DOWNLOAD_DLG_H
 
+#include "download/ftp_source.h"
+#include "download/https_source.h"
 #include "download/product_transfer.h"
 #include "download/retry_schedule.h"
 #include "framework/controls.h"
@@ -48,15 +50,14 @@ private:
     bool FetchProduct(unsigned product);
     // One try at putting the product's installer into the downloads folder.
     TransferResult DownloadProduct(int product);
-    // Transfers the product, on a new session after each failure that may
-    // pass, waiting as the retry schedule says.
+    // Transfers the product, on a new connection after each failure that
+    // may pass, waiting as the retry schedule or the server says.
     TransferResult TransferWithRetries(const ProductFiles &files);
-    // One transfer, on the run's session or, when it is gone, a new one.
-    TransferResult TransferOnSession(const ProductFiles &files);
+    // The FTP server, or the product's https:// address.
+    InstallerSource &SourceOf(const ProductFiles &files);
     // Counts down the wait before a retry in the overall text, the window
     // answering; false when Stop ended it.
-    bool WaitBeforeRetry(const RetrySchedule &schedule);
-    void CloseSession();
+    bool WaitBeforeRetry(const RetrySchedule &schedule, int askedSeconds);
     void ShowProductComplete(long long statedSize);
 
     CProgressCtrl overallBar;
@@ -65,7 +66,8 @@ private:
     CProgressCtrl fileBar;
     CStatic bytesText;
     CStatic productText;
-    FtpSession *session = nullptr;
+    FtpSource ftpSource;
+    HttpsSource httpsSource;
     CDib panelBitmap;
     int bitmapIndex = 0;
     int tickCount = 0;

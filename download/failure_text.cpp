@@ -20,6 +20,12 @@ void FailureText(const char *product, const TransferResult &result, char *text, 
         snprintf(text, size, "%s could not be downloaded: the server refused the file (%d).", product,
                  result.replyCode);
         break;
+    case TransferOutcome::kUntrusted:
+        snprintf(text, size, "%s could not be downloaded: the host's certificate is not trusted.", product);
+        break;
+    case TransferOutcome::kNotSecure:
+        snprintf(text, size, "%s could not be downloaded: its address is not a secure https:// one.", product);
+        break;
     default:
         snprintf(text, size, "%s could not be downloaded.", product);
         break;

@@ -1,6 +1,7 @@
 #include "download/product_transfer.h"
 
 #include "download/free_space.h"
+#include "download/https_source.h"
 #include "wizard/file_list.h"
 #include "wizard/working_paths.h"
 
@@ -11,13 +12,6 @@
 namespace {
 
 const int kCopyBlockSize = 65536;
-
-// A reply of 500 and above to REST, or to the RETR after it (554): the
-// server will not restart, though it may still send the whole file.
-bool RestartRefused(long long result)
-{
-    return result <= -500 && result >= -599;
-}
 
 void StartTransfer(DownloadProgress &progress, long long resumeOffset, long long statedSize)
 {
@@ -76,17 +70,17 @@ bool EndedShort(const ProductFiles &files, const char *tempPath, long long recei
 
 // A fresh download, checked. One that fails its check is deleted, so that
 // the next run does not resume it.
-TransferResult FreshTransfer(FtpSession *session, const ProductFiles &files, const char *tempPath,
-                             FtpStatusCallback callback, HashProgress hashProgress, DownloadProgress &progress)
+TransferResult FreshTransfer(InstallerSource &source, const ProductFiles &files, const char *tempPath,
+                             HashProgress hashProgress, DownloadProgress &progress)
 {
     StartTransfer(progress, 0, files.statedSize);
-    const long long received = SAPIFtpFileDownload64(session, files.finalName, tempPath, 1, callback);
-    if (received < 0)
-        return ResultOfFailure(received);
+    const SourceTransfer fetched = source.Fetch(files, tempPath, 0);
+    if (!fetched.result)
+        return fetched.result;
     // An empty file is no installer.
-    if (received == 0)
+    if (fetched.received == 0)
         return {TransferOutcome::kFailed, 0};
-    if (EndedShort(files, tempPath, received))
+    if (EndedShort(files, tempPath, fetched.received))
         return {TransferOutcome::kConnectionLost, 0};
     const Check check = CheckFile(files, tempPath, hashProgress, progress);
     if (check == Check::kDiffers)
@@ -104,23 +98,6 @@ bool RoomForTheRest(const ProductFiles &files, long long partialSize)
 }
 
 } // namespace
-
-bool ReadProductFiles(FILE *fileList, int product, ProductFiles &files)
-{
-    char size[kWizardTextSize];
-    if (!ReadProductKey(fileList, product, "FILENAME", files.finalName) ||
-        !ReadProductKey(fileList, product, "TEMPNAME", files.tempName) ||
-        !ReadProductKey(fileList, product, "FILESIZE", size))
-        return false;
-    // As atoi reads it, in 64 bits: what does not start with digits is 0.
-    files.statedSize = strtoll(size, nullptr, 10);
-    char digest[kWizardTextSize];
-    const KeyValue hash = ReadProductKeyValue(fileList, product, "SHA256", digest);
-    files.verified = hash != KeyValue::kAbsent;
-    if (files.verified && (hash != KeyValue::kRead || !ParseSha256Hex(digest, files.sha256)))
-        return false;
-    return IsSafeFileName(files.finalName) && IsSafeFileName(files.tempName);
-}
 
 InstallerState CheckDownloadedInstaller(const ProductFiles &files, HashProgress hashProgress,
                                         DownloadProgress &progress)
@@ -142,8 +119,8 @@ InstallerState CheckDownloadedInstaller(const ProductFiles &files, HashProgress 
     }
 }
 
-TransferResult TransferProduct(FtpSession *session, const ProductFiles &files, FtpStatusCallback callback,
-                               HashProgress hashProgress, DownloadProgress &progress)
+TransferResult TransferProduct(InstallerSource &source, const ProductFiles &files, HashProgress hashProgress,
+                               DownloadProgress &progress)
 {
     char tempPath[kWizardTextSize];
     ComponentPath(files.tempName, tempPath);
@@ -152,22 +129,22 @@ TransferResult TransferProduct(FtpSession *session, const ProductFiles &files, F
         return {TransferOutcome::kNoSpace, 0};
     // An empty leftover holds nothing to resume from.
     if (partialSize <= 0)
-        return FreshTransfer(session, files, tempPath, callback, hashProgress, progress);
+        return FreshTransfer(source, files, tempPath, hashProgress, progress);
     StartTransfer(progress, partialSize, files.statedSize);
-    const long long appended = SAPIFtpFileAppend64(session, files.finalName, tempPath, 1, callback);
-    if (RestartRefused(appended))
-        return FreshTransfer(session, files, tempPath, callback, hashProgress, progress);
+    const SourceTransfer appended = source.Fetch(files, tempPath, partialSize);
+    if (appended.resumeRefused)
+        return FreshTransfer(source, files, tempPath, hashProgress, progress);
     // No new bytes after a normal end: the partial file was already whole.
-    if (appended < 0)
-        return ResultOfFailure(appended);
-    if (EndedShort(files, tempPath, appended))
+    if (!appended.result)
+        return appended.result;
+    if (EndedShort(files, tempPath, appended.received))
         return {TransferOutcome::kConnectionLost, 0};
     const Check check = CheckFile(files, tempPath, hashProgress, progress);
     if (check != Check::kDiffers)
         return ResultOfCheck(check);
     // What an older build or a damaged disk left is not resumed again.
     remove(tempPath);
-    return FreshTransfer(session, files, tempPath, callback, hashProgress, progress);
+    return FreshTransfer(source, files, tempPath, hashProgress, progress);
 }
 
 long long PartialFileSize(const ProductFiles &files)
@@ -186,8 +163,10 @@ bool FinishProduct(const ProductFiles &files)
     // A file there failed its check, or the product would not have been
     // fetched: the checked one takes its place (Windows renames onto no file).
     remove(finalPath);
-    if (rename(tempPath, finalPath) == 0)
+    if (rename(tempPath, finalPath) == 0) {
+        RemoveValidator(tempPath);
         return true;
+    }
     char provisionalPath[kWizardTextSize];
     if (!FormatPath(provisionalPath, "%s.incomplete", finalPath) ||
         !CopyIntoPlace(tempPath, provisionalPath))
@@ -197,6 +176,7 @@ bool FinishProduct(const ProductFiles &files)
         return false;
     }
     remove(tempPath);
+    RemoveValidator(tempPath);
     return true;
 }
 

@@ -1,29 +1,14 @@
-// One product's way from the server into the downloads folder: its names from
-// the file list, the transfer into the components folder (fresh, or resumed
-// from a partial file), and the move of the finished file.
+// One product's way from its source into the downloads folder: the transfer
+// into the components folder (fresh, or resumed from a partial file), its
+// check, and the move of the finished file.
 #ifndef DOWNLOAD_PRODUCT_TRANSFER_H
 #define DOWNLOAD_PRODUCT_TRANSFER_H
 
 #include "download/download_progress.h"
+#include "download/installer_source.h"
+#include "download/product_files.h"
 #include "download/transfer_outcome.h"
 #include "hash/sha256.h"
-#include "sapi/sapi.h"
-#include "wizard/wizard_state.h"
-
-#include <stdio.h>
-
-struct ProductFiles {
-    char finalName[kWizardTextSize]; // in downloads, and the name on the server
-    char tempName[kWizardTextSize];  // in components while it arrives
-    long long statedSize;
-    bool verified;       // the catalogue gives the installer's SHA-256 ...
-    Sha256Digest sha256; // ... this one
-};
-
-// Reads the product's FILENAME, TEMPNAME and FILESIZE keys, and SHA256 where
-// it is given. False when one of the first three is missing, a name would
-// leave its folder, or SHA256 is there but not 64 hexadecimal digits.
-bool ReadProductFiles(FILE *fileList, int product, ProductFiles &files);
 
 // The hashProgress functions below are called between the blocks of an
 // installer being hashed, with the run's progress as context; non-zero stops
@@ -41,15 +26,15 @@ enum class InstallerState {
 InstallerState CheckDownloadedInstaller(const ProductFiles &files, HashProgress hashProgress,
                                         DownloadProgress &progress);
 
-// Fetches the product into its temporary file, resuming a partial one, and
+// Fetches the product from source into its temporary file, resuming a partial one, and
 // checks it against the catalogue's SHA256: a resumed file that fails gets
 // one fresh download, a fresh one that fails is deleted. First makes sure
 // that the disk holding the working folder has room for the rest of the
 // file. Sets the progress of the transfer. Says why no whole installer
 // arrived; a partial or unchecked file stays for the next run. A product
 // without SHA256 whose transfer ends short of FILESIZE counts as cut.
-TransferResult TransferProduct(FtpSession *session, const ProductFiles &files, FtpStatusCallback callback,
-                               HashProgress hashProgress, DownloadProgress &progress);
+TransferResult TransferProduct(InstallerSource &source, const ProductFiles &files, HashProgress hashProgress,
+                               DownloadProgress &progress);
 
 // The size of the product's temporary file, -1 when there is none.
 long long PartialFileSize(const ProductFiles &files);

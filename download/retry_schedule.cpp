@@ -16,8 +16,10 @@ bool RetrySchedule::AfterFailure(bool madeProgress)
     return true;
 }
 
-int RetrySchedule::WaitSeconds() const
+int RetrySchedule::WaitSeconds(int askedSeconds) const
 {
+    if (askedSeconds >= 0)
+        return askedSeconds < 1 ? 1 : askedSeconds < kLongestWaitSeconds ? askedSeconds : kLongestWaitSeconds;
     int seconds = 1;
     for (int attempt = 1; attempt < failuresInARow; ++attempt)
         seconds *= 2;

@@ -14,8 +14,9 @@ public:
     bool AfterFailure(bool madeProgress);
     // The coming try, from 1 to kAttempts.
     int Attempt() const { return failuresInARow; }
-    // How long to wait before it.
-    int WaitSeconds() const;
+    // How long to wait before it: as the schedule says, or as the server's
+    // Retry-After asked (askedSeconds, -1 for none), up to the longest wait.
+    int WaitSeconds(int askedSeconds = -1) const;
 
 private:
     int failuresInARow = 0;

@@ -7,8 +7,10 @@ enum class TransferOutcome {
     kDone,
     kStopped,          // Stop, during the transfer or its check
     kConnectionLost,   // cut, timed out, no data connection, no new session: may pass
-    kServerBusy,       // a 4xx reply: may pass
-    kRefused,          // a 5xx reply: the server will not send the file
+    kServerBusy,       // a 4xx FTP reply, an HTTP 503 and the like: may pass
+    kRefused,          // a 5xx FTP reply, an HTTP 404 and the like: the server will not send the file
+    kUntrusted,        // the HTTPS server's certificate did not pass the check
+    kNotSecure,        // the address, or a redirect, is no https:// one
     kChecksumMismatch, // a fresh download that does not match the catalogue's SHA-256
     kNoSpace,          // the disk cannot hold the rest of the file
     kLocalFailure,     // the local file could not be written
@@ -18,6 +20,8 @@ enum class TransferOutcome {
 struct TransferResult {
     TransferOutcome outcome;
     int replyCode; // the server's reply behind kServerBusy and kRefused, else 0
+    // The seconds that an HTTP server's Retry-After asked for; -1 for none.
+    int retryAfterSeconds = -1;
 
     // True when the product arrived: lets callers that need no reason test it.
     explicit operator bool() const { return outcome == TransferOutcome::kDone; }

@@ -22,7 +22,7 @@ int Report(const Progress &progress)
 {
     if (progress.callback == nullptr)
         return 0;
-    const std::string text = progress.title + ": " + std::to_string(progress.count) + " bytes " +
+    const std::string text = progress.title + ": " + std::to_string(progress.counted + progress.count) + " bytes " +
                              progress.verb;
     return progress.callback(text.c_str());
 }
@@ -51,6 +51,8 @@ TransferEnd Drive(CURLM *multi, Progress &progress, int waitSeconds)
         }
         if (running == 0) {
             end.result = FinishedResult(multi);
+            // The count where the body ended; the answer no longer matters.
+            Report(progress);
             return end;
         }
         if (Report(progress) != 0) {

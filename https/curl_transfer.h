@@ -43,7 +43,8 @@ struct Progress {
     StatusCallback callback;
     std::string title;
     const char *verb; // "retrieved" or "stored"
-    long long count = 0;
+    long long count = 0;   // the bytes of this body or file so far
+    long long counted = 0; // what the reports add to count
     std::chrono::steady_clock::time_point lastMoved = std::chrono::steady_clock::now();
 };
 

@@ -82,9 +82,11 @@ struct GetRequest {
     // How long the connection may stay silent.
     int waitSeconds = 30;
     StatusCallback callback = nullptr;
-    // The name in the reports "<reportName>: <N> bytes retrieved", N
-    // counting from offset, as the FTP transfers report theirs.
+    // The name in the reports "<reportName>: <N> bytes retrieved", N being
+    // reportedBefore plus the bytes of this body so far: a transfer made of
+    // several requests reports one count, as the FTP transfers do.
     std::string reportName;
+    long long reportedBefore = 0;
 };
 
 // One GET, following redirects; the body goes to sink. answer holds the

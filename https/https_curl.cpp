@@ -148,6 +148,7 @@ Failure Get(const GetRequest &request, Sink &sink, Answer &answer)
         return Failure::kUnreachable;
     CURL *handle = easy.get();
     Download download{sink, answer, Progress(request.callback, request.reportName, "retrieved")};
+    download.progress.counted = request.reportedBefore;
     curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(handle, CURLOPT_MAXREDIRS, static_cast<long>(kMaxRedirects));
     ReadAnswerWith(handle, TakeHeader, TakeBody, &download);

@@ -143,7 +143,7 @@ std::wstring RangeHeaders(const GetRequest &request)
 }
 
 Failure ReceiveBody(WinHttpRequest &request, const Answer &answer, Sink &sink,
-                    ProgressReport &progress)
+                    ProgressReport &progress, long long reportedBefore)
 {
     long long received = 0;
     for (;;) {
@@ -157,7 +157,7 @@ Failure ReceiveBody(WinHttpRequest &request, const Answer &answer, Sink &sink,
         if (!sink.Write(data, length))
             return Failure::kSinkRefused;
         received += length;
-        if (!progress.Advance(answer.bodyStart + received))
+        if (!progress.Advance(reportedBefore + received))
             return Failure::kStopped;
     }
     return answer.bodyLength >= 0 && received < answer.bodyLength ? Failure::kCut
@@ -237,7 +237,7 @@ Failure SendFile(WinHttpRequest &request, const UploadFile &file, ProgressReport
 Failure Get(const GetRequest &request, Sink &sink, Answer &answer)
 {
     answer = Answer();
-    ProgressReport progress(request.callback, request.reportName, "retrieved", request.offset);
+    ProgressReport progress(request.callback, request.reportName, "retrieved", request.reportedBefore);
     WinHttpSession session(request.waitSeconds);
     std::string url = request.url;
     for (int redirects = 0;; ++redirects) {
@@ -262,7 +262,7 @@ Failure Get(const GetRequest &request, Sink &sink, Answer &answer)
             return Failure::kNone;
         if (!sink.Begin(answer))
             return Failure::kSinkRefused;
-        return ReceiveBody(exchange, answer, sink, progress);
+        return ReceiveBody(exchange, answer, sink, progress, request.reportedBefore);
     }
 }
 

@@ -20,6 +20,10 @@ TEST(FailureText, EachCauseInItsWords)
          "Alpha Suite could not be saved: there is not enough free space on the disk."},
         {{TransferOutcome::kRefused, 550}, "Alpha Suite could not be downloaded: the server refused the file (550)."},
         {{TransferOutcome::kServerBusy, 450}, "Alpha Suite could not be downloaded."},
+        {{TransferOutcome::kUntrusted, 0},
+         "Alpha Suite could not be downloaded: the host's certificate is not trusted."},
+        {{TransferOutcome::kNotSecure, 0},
+         "Alpha Suite could not be downloaded: its address is not a secure https:// one."},
         {{TransferOutcome::kLocalFailure, 0}, "Alpha Suite could not be downloaded."},
         {{TransferOutcome::kFailed, 0}, "Alpha Suite could not be downloaded."},
     };

@@ -1,4 +1,4 @@
-#include "download/product_transfer.h"
+#include "download/product_files.h"
 
 #include <gtest/gtest.h>
 
@@ -43,6 +43,19 @@ TEST(ProductFiles, DigestIsOptionalAndTakenInEitherCase)
     ASSERT_TRUE(Read(std::string(kTwoProducts) + "PRODUCT1SHA256: \"" + std::string(64, 'F') + "\"\n", 1,
                      files));
     EXPECT_EQ(0xFF, files.sha256.bytes[0]);
+}
+
+TEST(ProductFiles, SourceWhereTheCatalogueGivesOne)
+{
+    ProductFiles files;
+    ASSERT_TRUE(Read(kTwoProducts, 1, files));
+    EXPECT_STREQ("", files.source);
+    ASSERT_TRUE(Read(std::string(kTwoProducts) + "PRODUCT1SOURCE: \"https://cdn.example.com/eval/beta.exe\"\n",
+                     1, files));
+    EXPECT_STREQ("https://cdn.example.com/eval/beta.exe", files.source);
+    // Refused by the transfer, with a message of its own.
+    ASSERT_TRUE(Read(std::string(kTwoProducts) + "PRODUCT1SOURCE: ftp://example.com/beta.exe\n", 1, files));
+    EXPECT_STREQ("ftp://example.com/beta.exe", files.source);
 }
 
 TEST(ProductFiles, MissingKeysAndUnsafeNamesFailTheProduct)

@@ -86,4 +86,13 @@ TEST(RetrySchedule, WaitsGrowAndProgressStartsThemAgain)
         EXPECT_EQ(c.waits, Schedule(c.failures)) << c.what;
 }
 
+TEST(RetrySchedule, RetryAfterIsHonouredUpToTheLongestWait)
+{
+    RetrySchedule schedule;
+    schedule.AfterFailure(false);
+    const std::pair<int, int> asked[] = {{-1, 1}, {0, 1}, {7, 7}, {30, 30}, {3600, 30}};
+    for (const auto &[seconds, wait] : asked)
+        EXPECT_EQ(wait, schedule.WaitSeconds(seconds)) << seconds;
+}
+
 } // namespace

@@ -1,0 +1,40 @@
+#include "download/product_files.h"
+
+#include "wizard/file_list.h"
+
+#include <stdlib.h>
+
+namespace {
+
+// The product's SOURCE where it has one.
+bool ReadSource(FILE *fileList, int product, ProductFiles &files)
+{
+    switch (ReadProductKeyValue(fileList, product, "SOURCE", files.source)) {
+    case KeyValue::kRead:
+        return true;
+    case KeyValue::kAbsent:
+        files.source[0] = '\0';
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+bool ReadProductFiles(FILE *fileList, int product, ProductFiles &files)
+{
+    char size[kWizardTextSize];
+    if (!ReadProductKey(fileList, product, "FILENAME", files.finalName) ||
+        !ReadProductKey(fileList, product, "TEMPNAME", files.tempName) ||
+        !ReadProductKey(fileList, product, "FILESIZE", size) || !ReadSource(fileList, product, files))
+        return false;
+    // As atoi reads it, in 64 bits: what does not start with digits is 0.
+    files.statedSize = strtoll(size, nullptr, 10);
+    char digest[kWizardTextSize];
+    const KeyValue hash = ReadProductKeyValue(fileList, product, "SHA256", digest);
+    files.verified = hash != KeyValue::kAbsent;
+    if (files.verified && (hash != KeyValue::kRead || !ParseSha256Hex(digest, files.sha256)))
+        return false;
+    return IsSafeFileName(files.finalName) && IsSafeFileName(files.tempName);
+}
