@@ -132,8 +132,6 @@ TEST_F(WebServerTest, AFileThatDoesNotArriveLeavesNoFile)
     UseBase("WEB", "");
     EXPECT_EQ(https::Failure::kSinkRefused,
               FetchServerFile("files.vok", Local("no-folder/files.vok").c_str(), nullptr).failure);
-    wizardState.serverUrl[0] = '\0';
-    EXPECT_EQ(https::Failure::kNotHttps, FetchServerFile("files.vok", Local("files.vok").c_str(), nullptr).failure);
 }
 
 TEST_F(WebServerTest, TheRecordIsStoredWithTheAccountAlone)
