@@ -2,6 +2,8 @@
 web server, nginx here, and no FTP server runs at all: the catalogue and its
 bitmaps at Begin, the registration record stored by PUT, the installers
 from the base address and their file names."""
+import socket
+import time
 import unittest
 
 from harness import bitmaps, settings, wizard
@@ -89,6 +91,21 @@ class WebServerAway(WebServerCase):
         self.assert_message("Unable to connect to host")
         self.robot.wait_dialog(wizard.BEGIN)
         self.assertFalse(self.working_file("files.vok").exists())
+
+
+class SilentWebServer(WebServerCase):
+    def test_exit_while_the_server_stays_silent_ends_the_wizard(self):
+        # The kernel takes the connection into the backlog; nobody ever
+        # answers the TLS handshake.
+        listener = socket.create_server(("127.0.0.1", settings.web_port()))
+        self.addCleanup(listener.close)
+        self.start_wizard()
+        self.press_begin()
+        time.sleep(2)
+        self.assertEqual(self.robot.read_text(wizard.STATUS_LINE), "Downloading filelist...")
+        self.robot.click(wizard.EXIT)
+        self.assertTrue(self.wizard.has_ended(within_seconds=2), "vok-web.exe still runs 2 s later")
+        self.assertIsNone(self.robot.message_within(seconds=1))
 
 
 if __name__ == "__main__":
