@@ -4,12 +4,16 @@ FTP server, resumed across runs with the kept validator, a changed build
 fetched afresh, through the proxy of the Internet settings, and refused with
 their own boxes when the address or the certificate is not secure."""
 import re
+import subprocess
 import unittest
+from pathlib import Path
 
+from harness import wizard
 from harness.catalogue import Catalogue, installer_bytes, sha256_of
 from harness.connect_proxy import ConnectProxy, internet_settings_blob
 from harness.web_server import WebServer
 from test_download import DownloadCase
+from test_large_installer import remove_large_files, sha256_of_file, write_marked
 
 ALPHA = installer_bytes(400_000)
 BETA = installer_bytes(123_456)
@@ -33,13 +37,18 @@ class HttpsSources(DownloadCase):
         seed = self.folder / "web-seed" / "eval"
         seed.mkdir(parents=True)
         for name, content in installers.items():
-            (seed / f"{name}.exe").write_bytes(content)
+            if isinstance(content, Path):
+                subprocess.run(["cp", "--sparse=always", str(content), str(seed / f"{name}.exe")],
+                               check=True)
+            else:
+                (seed / f"{name}.exe").write_bytes(content)
         self.web.start(seed.parent)
         self.start_server(catalogue)
 
     def product(self, catalogue, number, name, installer, source):
+        digest = sha256_of_file(installer) if isinstance(installer, Path) else sha256_of(installer)
         return (catalogue.product(number, name, "http://example.com/eval", installer=installer,
-                                  sha256=sha256_of(installer))
+                                  sha256=digest)
                 .line(f'PRODUCT{number}SOURCE: "{source}"'))
 
     def answers(self, path):
@@ -50,6 +59,11 @@ class HttpsSources(DownloadCase):
             if match and match.group(1) == path:
                 found.append((int(match.group(2)), int(match.group(3))))
         return found
+
+    def etag(self, name):
+        """nginx's ETag of an installer it serves: its time and size in hexadecimal."""
+        served = self.web.home / "eval" / name
+        return f'"{int(served.stat().st_mtime):x}-{served.stat().st_size:x}"'
 
     def test_products_from_nginx_and_the_ftp_server_in_one_run(self):
         catalogue = self.product(Catalogue(), 0, "Alpha Suite", ALPHA, self.source("eval/alpha.exe"))
@@ -70,12 +84,10 @@ class HttpsSources(DownloadCase):
         self.serve(catalogue, alpha=ALPHA, beta=NEW_BETA)
         # What an earlier run left: the validators nginx gave then (its ETag
         # is the file's time and size in hexadecimal), Beta's of an older build.
-        served = self.web.home / "eval" / "alpha.exe"
-        etag = f'"{int(served.stat().st_mtime):x}-{served.stat().st_size:x}"'
         components = self.working_file("components")
         components.mkdir(parents=True)
         (components / "product0.part").write_bytes(ALPHA[:100_000])
-        (components / "product0.part.validator").write_text(etag)
+        (components / "product0.part.validator").write_text(self.etag("alpha.exe"))
         (components / "product1.part").write_bytes(BETA[:50_000])
         (components / "product1.part.validator").write_text('"older-build"')
         self.run_to_download(ticks=(0, 1))
@@ -118,6 +130,32 @@ class HttpsSources(DownloadCase):
         self.assertFalse(self.working_file("downloads", "product0.exe").exists())
         partial = self.working_file("components", "product0.part")
         self.assertFalse(partial.exists() and partial.stat().st_size > 0, "nothing of it kept")
+
+
+class LargeHttpsInstaller(HttpsSources):
+    SIZE = 4_617_089_843  # 4.3 GiB, sparse
+    PARTIAL = 1_900_000_000
+
+    def test_more_than_2_gib_arrive_in_ranges_of_1_gib(self):
+        """Windows' HTTP stack ends one body after 2 GiB; the ranges keep
+        every body within 1 GiB and the offsets past 4 GiB whole."""
+        self.addCleanup(remove_large_files, self.folder, self.PARTIAL)
+        installer = self.folder / "large.exe"
+        write_marked(installer, self.SIZE)
+        catalogue = self.product(Catalogue(), 0, "Large Suite", installer,
+                                 self.source("eval/large.exe"))
+        self.serve(catalogue, large=installer)
+        partial = self.working_file("components", "product0.part")
+        partial.parent.mkdir(parents=True)
+        write_marked(partial, self.PARTIAL)
+        (partial.parent / "product0.part.validator").write_text(self.etag("large.exe"))
+        self.run_to_download(ticks=(0,))
+        self.robot.wait_dialog(wizard.FINISH_INSTALL, timeout=400)
+        self.assertEqual(sha256_of_file(self.working_file("downloads", "product0.exe")),
+                         sha256_of_file(installer))
+        rest = self.SIZE - self.PARTIAL
+        self.assertEqual(self.answers("/eval/large.exe"),
+                         [(206, 2**30), (206, 2**30), (206, rest - 2**31)])
 
 
 if __name__ == "__main__":

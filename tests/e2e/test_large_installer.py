@@ -35,13 +35,14 @@ def sha256_of_file(path):
         return hashlib.file_digest(file, "sha256").hexdigest()
 
 
-class LargeInstaller(DownloadCase):
-    def remove_large_files(self):
-        """The case's folder stays for its logs, without the installer's copies."""
-        for path in self.folder.rglob("*"):
-            if path.is_file() and path.stat().st_size >= PARTIAL:
-                path.unlink()
+def remove_large_files(folder, smallest=PARTIAL):
+    """The case's folder stays for its logs, without the installer's copies."""
+    for path in folder.rglob("*"):
+        if path.is_file() and path.stat().st_size >= smallest:
+            path.unlink()
 
+
+class LargeInstaller(DownloadCase):
     def wait_growing(self, path, beyond, timeout=60):
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
@@ -70,7 +71,7 @@ class LargeInstaller(DownloadCase):
         self.fail(f"{text!r} did not end within {timeout} s")
 
     def test_a_partial_file_past_4_gib_is_resumed_to_the_checked_installer(self):
-        self.addCleanup(self.remove_large_files)
+        self.addCleanup(remove_large_files, self.folder)
         installer = self.folder / "large.exe"
         write_marked(installer, SIZE)
         digest = sha256_of_file(installer)
