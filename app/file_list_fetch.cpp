@@ -6,6 +6,7 @@
 #include "sapi/sapi.h"
 #include "wizard/file_list.h"
 #include "wizard/server_session.h"
+#include "wizard/web_server.h"
 #include "wizard/wizard_state.h"
 #include "wizard/working_paths.h"
 
@@ -51,12 +52,47 @@ FILE *FailToConnect(CStatic &statusLine, SessionFailure failure)
     return nullptr;
 }
 
+// How a bitmap of the file list reaches the bitmaps folder.
+class BitmapSource {
+public:
+    virtual ~BitmapSource() = default;
+    // True when the file arrived with at least one byte.
+    virtual bool Fetch(const char *name, const char *localPath) = 0;
+};
+
+// By FTP, in the session that fetched the file list.
+class FtpBitmaps : public BitmapSource {
+public:
+    FtpBitmaps(FtpSession *session, FtpStatusCallback callback) : session_(session), callback_(callback) {}
+    bool Fetch(const char *name, const char *localPath) override
+    {
+        return SAPIFtpFileDownload(session_, name, localPath, kBinaryTransfer, callback_) > 0;
+    }
+
+private:
+    FtpSession *session_;
+    FtpStatusCallback callback_;
+};
+
+// By HTTPS, from the web server's base address.
+class WebBitmaps : public BitmapSource {
+public:
+    explicit WebBitmaps(FtpStatusCallback callback) : callback_(callback) {}
+    bool Fetch(const char *name, const char *localPath) override
+    {
+        const WebReply reply = FetchServerFile(name, localPath, callback_);
+        return reply.done && reply.bytes > 0;
+    }
+
+private:
+    FtpStatusCallback callback_;
+};
+
 // Each bitmap that arrives with at least one byte is listed; one that fails,
 // arrives empty or has a name that could leave the bitmaps folder is left
 // out, and nothing of it stays in the folder. The rest are not fetched once
 // the person is leaving.
-void FetchBitmaps(FtpSession *session, FILE *fileList, FtpStatusCallback callback,
-                  const bool &leaving)
+void FetchBitmaps(BitmapSource &source, FILE *fileList, const bool &leaving)
 {
     wizardState.bitmapNames.Clear();
     char name[kWizardTextSize];
@@ -65,11 +101,27 @@ void FetchBitmaps(FtpSession *session, FILE *fileList, FtpStatusCallback callbac
             continue;
         char localPath[kWizardTextSize];
         BitmapPath(name, localPath);
-        if (SAPIFtpFileDownload(session, name, localPath, kBinaryTransfer, callback) > 0)
+        if (source.Fetch(name, localPath))
             wizardState.bitmapNames.Add(name);
         else
             remove(localPath);
     }
+}
+
+// The file list as it arrived, in the process's code page, opened at its
+// start; null when that fails.
+FILE *OpenFetchedFileList(const char *path)
+{
+    return StoreFileListInProcessCodePage(path) ? OpenFileList(path) : nullptr;
+}
+
+// The file list and its bitmaps are there: the status line emptied, the list
+// handed over at its start.
+FILE *Fetched(CStatic &statusLine, FILE *fileList)
+{
+    ShowStatus(statusLine, "");
+    rewind(fileList);
+    return fileList;
 }
 
 // The pause before logging out, with the window answering and leaving
@@ -83,9 +135,8 @@ void PauseBeforeLogout(FtpStatusCallback callback, const bool &leaving)
     }
 }
 
-} // namespace
-
-FILE *FetchFileList(CStatic &statusLine, FtpStatusCallback callback, const bool &leaving)
+// Everything by FTP, in one session.
+FILE *FetchFromFtpServer(CStatic &statusLine, FtpStatusCallback callback, const bool &leaving)
 {
     ShowStatus(statusLine, "Opening host connection...");
     SessionFailure failure;
@@ -101,13 +152,14 @@ FILE *FetchFileList(CStatic &statusLine, FtpStatusCallback callback, const bool 
         return leaving ? Abandon(statusLine)
                        : FailWith(statusLine, "Unable to recover the file list");
     }
-    FILE *fileList = StoreFileListInProcessCodePage(fileListPath) ? OpenFileList(fileListPath) : nullptr;
+    FILE *fileList = OpenFetchedFileList(fileListPath);
     if (fileList == nullptr) {
         SAPIFtpCloseSession(session, callback);
         return FailWith(statusLine, "Unable to open the file list");
     }
 
-    FetchBitmaps(session, fileList, callback, leaving);
+    FtpBitmaps bitmaps(session, callback);
+    FetchBitmaps(bitmaps, fileList, leaving);
 
     ShowStatus(statusLine, "Closing host connection...");
     PauseBeforeLogout(callback, leaving);
@@ -120,7 +172,37 @@ FILE *FetchFileList(CStatic &statusLine, FtpStatusCallback callback, const bool 
         fclose(fileList);
         return FailWith(statusLine, "Unable to disconnect from host");
     }
-    ShowStatus(statusLine, "");
-    rewind(fileList);
-    return fileList;
+    return Fetched(statusLine, fileList);
+}
+
+// Everything by HTTPS, one request a file: no session to open or close. The
+// file list's request is the one that meets the host, so its failure is
+// told as a connection's.
+FILE *FetchFromWebServer(CStatic &statusLine, FtpStatusCallback callback, const bool &leaving)
+{
+    ShowStatus(statusLine, "Downloading filelist...");
+    char fileListPath[kWizardTextSize];
+    FileListPath(fileListPath);
+    const WebReply reply = FetchServerFile("files.vok", fileListPath, callback);
+    if (!reply.done)
+        return leaving ? Abandon(statusLine) : FailToConnect(statusLine, FailureOfReply(reply));
+    FILE *fileList = OpenFetchedFileList(fileListPath);
+    if (fileList == nullptr)
+        return FailWith(statusLine, "Unable to open the file list");
+
+    WebBitmaps bitmaps(callback);
+    FetchBitmaps(bitmaps, fileList, leaving);
+    if (leaving) {
+        fclose(fileList);
+        return Abandon(statusLine);
+    }
+    return Fetched(statusLine, fileList);
+}
+
+} // namespace
+
+FILE *FetchFileList(CStatic &statusLine, FtpStatusCallback callback, const bool &leaving)
+{
+    return wizardState.serverUrl[0] != '\0' ? FetchFromWebServer(statusLine, callback, leaving)
+                                             : FetchFromFtpServer(statusLine, callback, leaving);
 }

@@ -10,7 +10,9 @@ class CStatic;
 
 // Logs into the server, downloads files.vok and the bitmaps it names (into
 // wizardState.bitmapNames), logs out and returns the file list opened for
-// reading at its start; the caller closes it. On a failure: the status line
+// reading at its start; the caller closes it. A wizard built with a base
+// address (wizardState.serverUrl) fetches them from there by HTTPS instead,
+// without any FTP. On a failure: the status line
 // emptied, a message shown, null returned, nothing left open.
 // callback goes to every call of the library, which calls it between blocks
 // and at least every 250 ms while it waits, and the fetch calls it through

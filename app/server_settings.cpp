@@ -43,8 +43,11 @@ void FillServerSettings()
     CopyBoundedText(wizardState.ftpUser, kWizardTextSize, VOK_FTP_USER);
     CopyBoundedText(wizardState.ftpPassword, kWizardTextSize, VOK_FTP_PASSWORD);
     wizardState.ftpSecure = VOK_FTP_SECURE != 0;
+    CopyBoundedText(wizardState.serverUrl, kWizardTextSize, VOK_SERVER_URL);
     wizardState.ftpTrustedCa[0] = '\0';
-    if (wizardState.ftpSecure && kTrustedCaPem[0] != '\0')
+    // HTTPS checks its certificates whatever the FTP security says.
+    const bool checksCertificates = wizardState.ftpSecure || wizardState.serverUrl[0] != '\0';
+    if (checksCertificates && kTrustedCaPem[0] != '\0')
         WriteTrustedCa(wizardState.ftpTrustedCa);
 }
 

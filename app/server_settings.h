@@ -1,5 +1,6 @@
 // The server that the wizard logs into, as it was built: host, account,
-// security and the one trusted CA (the CMake cache variables VOK_FTP_*).
+// security and the one trusted CA (the CMake cache variables VOK_FTP_*), or
+// the base address of a web server (VOK_SERVER_URL).
 #ifndef APP_SERVER_SETTINGS_H
 #define APP_SERVER_SETTINGS_H
 

@@ -7,6 +7,7 @@
 #include "tools/catalog/temporary_name.h"
 #include "tools/common/text_lines.h"
 #include "wizard/file_list.h"
+#include "wizard/server_address.h"
 
 #include <algorithm>
 #include <ctype.h>
@@ -75,26 +76,6 @@ bool DescribeInstaller(const fs::path &folder, const ProductEntry &entry, Catalo
     return true;
 }
 
-} // namespace
-
-std::string SourceAddress(std::string base, const std::string &fileName)
-{
-    if (base.empty() || base.back() != '/')
-        base += '/';
-    static const char kHex[] = "0123456789ABCDEF";
-    for (char c : fileName) {
-        const unsigned char byte = static_cast<unsigned char>(c);
-        const bool unreserved = (byte < 0x80 && isalnum(byte) != 0) || c == '-' || c == '.' || c == '_' || c == '~';
-        if (unreserved)
-            base += c;
-        else
-            base += {'%', kHex[byte >> 4], kHex[byte & 15]};
-    }
-    return base;
-}
-
-namespace {
-
 bool WriteText(const std::string &path, const std::string &text)
 {
     // Text mode: the platform's own line ends, which an FTP text transfer expects.
@@ -126,7 +107,7 @@ int RunBuild(const std::string &folder, const BuildOptions &options, FILE *repor
         if (!DescribeInstaller(folder, entry, product, errors))
             continue;
         if (!options.sourceBase.empty())
-            product.source = SourceAddress(options.sourceBase, product.fileName);
+            product.source = FileAddress(options.sourceBase, product.fileName);
         products.push_back(product);
     }
     if (!errors.Empty()) {

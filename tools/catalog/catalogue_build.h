@@ -18,8 +18,4 @@ struct BuildOptions {
 // no https:// address.
 int RunBuild(const std::string &folder, const BuildOptions &options, FILE *report);
 
-// base, with a slash after it where it has none, and the file name with
-// every byte outside the URL's unreserved characters percent-encoded.
-std::string SourceAddress(std::string base, const std::string &fileName);
-
 #endif
