@@ -8,6 +8,7 @@
 #include "resources/resource.h"
 #include "wizard/file_list.h"
 #include "wizard/server_session.h"
+#include "wizard/web_server.h"
 #include "wizard/wizard_state.h"
 #include "wizard/working_paths.h"
 
@@ -24,6 +25,11 @@ const unsigned kRetryWaitStepMs = 50;
 
 // The panel's frame in dialog units, where the other pages' picture controls lie.
 const RECT kPanelFrame = {7, 7, 7 + 100, 7 + 185};
+
+bool UsesWebServer()
+{
+    return wizardState.serverUrl[0] != '\0';
+}
 
 const char *DisplayName(unsigned product)
 {
@@ -192,7 +198,8 @@ void CDownloadDlg::RunDownloads()
 {
     runUnderWay = true;
     runningPage = m_hWnd;
-    const SessionFailure failure = ftpSource.Connect();
+    // A vendor's web server needs no session; the FTP server is opened first.
+    const SessionFailure failure = UsesWebServer() ? SessionFailure::kNone : ftpSource.Connect();
     if (failure != SessionFailure::kNone && downloadProgress.stopRequested != 0) {
         // Stopped while connecting: no failure to report.
         EndRun(false);
@@ -207,7 +214,10 @@ void CDownloadDlg::RunDownloads()
     char recordPath[kWizardTextSize];
     WorkingFilePath(wizardState.recordFileName, recordPath);
     // A record that did not reach the server does not hold up the downloads.
-    SAPIFtpFileUpload(ftpSource.Session(), recordPath, wizardState.recordFileName, 0, OnTransferProgress);
+    if (UsesWebServer())
+        UploadRecord(wizardState.recordFileName, OnTransferProgress);
+    else
+        SAPIFtpFileUpload(ftpSource.Session(), recordPath, wizardState.recordFileName, 0, OnTransferProgress);
 
     const unsigned products = wizardState.productIds.Count();
     downloadProgress.productsSelected = 0;

@@ -1,12 +1,14 @@
 #include "download/product_files.h"
 
 #include "wizard/file_list.h"
+#include "wizard/server_address.h"
 
 #include <stdlib.h>
 
 namespace {
 
-// The product's SOURCE where it has one.
+// The product's SOURCE, else the installer's name under the vendor's web
+// server when the wizard has one (false when that address does not fit).
 bool ReadSource(FILE *fileList, int product, ProductFiles &files)
 {
     switch (ReadProductKeyValue(fileList, product, "SOURCE", files.source)) {
@@ -14,7 +16,8 @@ bool ReadSource(FILE *fileList, int product, ProductFiles &files)
         return true;
     case KeyValue::kAbsent:
         files.source[0] = '\0';
-        return true;
+        return wizardState.serverUrl[0] == '\0' ||
+               ServerAddress(files.finalName, files.source, sizeof files.source);
     default:
         return false;
     }

@@ -22,8 +22,9 @@ struct ProductFiles {
 
 // Reads the product's FILENAME, TEMPNAME and FILESIZE keys, and SOURCE and
 // SHA256 where they are given. False when one of the first three is
-// missing, a name would leave its folder, or SHA256 is there but not 64
-// hexadecimal digits. A SOURCE that is no https:// address is read as it
+// missing, a name would leave its folder, SHA256 is there but not 64
+// hexadecimal digits, or the address under the vendor's web server would
+// not fit. A SOURCE that is no https:// address is read as it
 // stands: the transfer refuses it, with its own message.
 bool ReadProductFiles(FILE *fileList, int product, ProductFiles &files);
 

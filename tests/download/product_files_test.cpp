@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <string>
 
 namespace {
@@ -56,6 +58,14 @@ TEST(ProductFiles, SourceWhereTheCatalogueGivesOne)
     // Refused by the transfer, with a message of its own.
     ASSERT_TRUE(Read(std::string(kTwoProducts) + "PRODUCT1SOURCE: ftp://example.com/beta.exe\n", 1, files));
     EXPECT_STREQ("ftp://example.com/beta.exe", files.source);
+
+    // A wizard for a vendor's web server fetches the others from there.
+    std::strcpy(wizardState.serverUrl, "https://downloads.example.com/vok/");
+    ASSERT_TRUE(Read(kTwoProducts, 1, files));
+    EXPECT_STREQ("https://downloads.example.com/vok/beta%20setup.exe", files.source);
+    ASSERT_TRUE(Read(std::string(kTwoProducts) + "PRODUCT1SOURCE: https://cdn.example.com/b.exe\n", 1, files));
+    EXPECT_STREQ("https://cdn.example.com/b.exe", files.source);
+    wizardState.serverUrl[0] = '\0';
 }
 
 TEST(ProductFiles, MissingKeysAndUnsafeNamesFailTheProduct)

@@ -16,12 +16,6 @@ BLUE = bitmaps.solid_8_bit((0, 0, 200))
 ALPHA = installer_bytes(70_000)
 BETA = installer_bytes(1_234)
 
-# The download run reaches the web server once the engine fetches from
-# ServerAddress and stores the record with UploadRecord; until then its
-# case stays skipped.
-ENGINE_USES_WEB_SERVER = False
-
-
 def two_products_with_panels():
     return (Catalogue()
             .bitmap(0, "panel&0.bmp", RED)
@@ -61,7 +55,6 @@ class WebServerRun(WebServerCase):
         self.assertEqual(requested, ["GET /vok/files.vok HTTP/1.1", "GET /vok/panel%260.bmp HTTP/1.1",
                                      "GET /vok/gone.bmp HTTP/1.1", "GET /vok/panel2.bmp HTTP/1.1"])
 
-    @unittest.skipUnless(ENGINE_USES_WEB_SERVER, "the download engine does not use the web server yet")
     def test_the_record_and_the_installers_go_by_https(self):
         self.start_web_server(two_products_with_panels())
         self.begin_to_product_page()

