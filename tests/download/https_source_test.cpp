@@ -139,14 +139,21 @@ TEST_F(HttpsSourceTest, AnAnswerThatDoesNotContinueThePartialFileStartsItOver)
     EXPECT_TRUE(Fetch(1700).resumeRefused);
 }
 
-TEST_F(HttpsSourceTest, ACutKeepsWhatArrivedAndItsValidator)
+TEST_F(HttpsSourceTest, ACutKeepsWhatArrivedAndItsValidatorForTheNextTry)
 {
-    From("SCRIPTED", "cut/1200/" + name_);
-    const SourceTransfer fetched = Fetch(0);
+    From("SCRIPTED", "cut-once/1200/" + name_);
+    SourceTransfer fetched = Fetch(0);
     EXPECT_EQ(TransferOutcome::kConnectionLost, fetched.result.outcome);
-    EXPECT_EQ(1200, fetched.received);
-    EXPECT_EQ(1200, static_cast<long long>(fs::file_size(Partial())));
+    // Under Wine the piece that WinHTTP was filling is lost with the cut.
+    const long long kept = static_cast<long long>(fs::file_size(Partial()));
+    EXPECT_EQ(kept, fetched.received);
+    EXPECT_LE(kept, 1200);
     EXPECT_EQ("\"scripted\"", ReadBytes(Validator()));
+
+    fetched = Fetch(kept);
+    ASSERT_TRUE(fetched.result);
+    EXPECT_FALSE(fetched.resumeRefused);
+    EXPECT_TRUE(SameBytes(ReadBytes(Partial()), installer_));
 }
 
 TEST_F(HttpsSourceTest, FailuresAsTheEngineTellsThemApart)

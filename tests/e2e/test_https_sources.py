@@ -11,7 +11,7 @@ from pathlib import Path
 from harness import wizard
 from harness.catalogue import Catalogue, installer_bytes, sha256_of
 from harness.connect_proxy import ConnectProxy, internet_settings_blob
-from harness.web_server import WebServer
+from harness.web_server import ScriptedWebServer, WebServer
 from test_download import DownloadCase
 from test_large_installer import remove_large_files, sha256_of_file, write_marked
 
@@ -21,6 +21,8 @@ NEW_BETA = b"MZ new build " + BETA[13:]
 CONNECTIONS = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings\Connections"
 # Where start-nginx serves its files with an untrusted certificate.
 UNTRUSTED_PORT_OFFSET = 3
+# The scripted server's, past nginx's five.
+SCRIPTED_PORT_OFFSET = 10
 
 
 class HttpsSources(DownloadCase):
@@ -98,6 +100,21 @@ class HttpsSources(DownloadCase):
         beta = self.answers("/eval/beta.exe")
         self.assertEqual([status for status, _ in beta], [200, 206], "refused, then from its start")
         self.assertEqual(beta[-1][1], len(NEW_BETA))
+
+    def test_a_cut_is_resumed_within_the_run(self):
+        scripted = ScriptedWebServer(self.folder / "scripted", self.web.port + SCRIPTED_PORT_OFFSET)
+        self.addCleanup(scripted.stop)
+        scripted.start()
+        (scripted.home / "alpha.exe").write_bytes(ALPHA)
+        path = "/cut-once/150000/alpha.exe"
+        catalogue = self.product(Catalogue(), 0, "Alpha Suite", ALPHA,
+                                 self.source(path[1:], scripted.port))
+        self.serve(catalogue)
+        self.run_to_download(ticks=(0,))
+        self.wait_finish_page()
+        self.assert_installed("product0.exe", ALPHA)
+        self.assertEqual([line for line in scripted.requests() if path in line],
+                         [f"GET {path} HTTP/1.1"] * 2, "cut, then resumed")
 
     def test_the_proxy_of_the_internet_settings_carries_the_download(self):
         proxy = ConnectProxy()

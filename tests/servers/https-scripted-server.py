@@ -7,15 +7,19 @@ the files of ROOT. The first segment of a GET's path says which:
                      time to read the bytes (a reset throws away what it has not)
   /stall/BYTES/NAME  the same, then silence until the client goes; a PUT
                      there is never answered
+  /cut-once/BYTES/NAME  the first GET of the path is cut as /cut/ is; later
+                     ones answer a Range with a 206 of the same file
 usage: https-scripted-server.py ROOT PORT CERT_BASENAME
 """
 
 import http.server
 import os
+import re
 import socket
 import ssl
 import struct
 import sys
+import threading
 import time
 
 
@@ -26,11 +30,19 @@ class Handler(http.server.BaseHTTPRequestHandler):
         parts = self.path.lstrip("/").split("/")
         how, name = parts[0], parts[-1]
         path = os.path.join(self.server.root, name)
-        if how not in ("whole", "cut", "reset", "stall") or not os.path.isfile(path):
+        if how not in ("whole", "cut", "reset", "stall", "cut-once") or not os.path.isfile(path):
             self.send_error(404)
             return
         with open(path, "rb") as file:
             body = file.read()
+        if how == "cut-once":
+            with self.server.lock:
+                first = self.path not in self.server.cut_paths
+                self.server.cut_paths.add(self.path)
+            if not first:
+                self.send_range(body)
+                return
+            how = "cut"
         self.send_response(200)
         self.send_header("Content-Length", str(len(body)))
         self.send_header("ETag", '"scripted"')
@@ -48,6 +60,18 @@ class Handler(http.server.BaseHTTPRequestHandler):
             return
         self.close_connection = True
         self.stall()
+
+    def send_range(self, body):
+        """bytes=FIRST- or bytes=FIRST-LAST, as the client asks for them."""
+        asked = re.fullmatch(r"bytes=(\d+)-(\d*)", self.headers.get("Range", ""))
+        first = int(asked.group(1)) if asked else 0
+        last = min(int(asked.group(2)), len(body) - 1) if asked and asked.group(2) else len(body) - 1
+        self.send_response(206)
+        self.send_header("Content-Range", f"bytes {first}-{last}/{len(body)}")
+        self.send_header("Content-Length", str(last + 1 - first))
+        self.send_header("ETag", '"scripted"')
+        self.end_headers()
+        self.wfile.write(body[first:last + 1])
 
     def cut(self):
         self.connection.settimeout(2)
@@ -77,6 +101,8 @@ def main():
     server = http.server.ThreadingHTTPServer(("127.0.0.1", port), Handler)
     server.daemon_threads = True
     server.root = root
+    server.lock = threading.Lock()
+    server.cut_paths = set()
     context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
     context.load_cert_chain(certificate + ".pem", certificate + ".key")
     server.socket = context.wrap_socket(server.socket, server_side=True)

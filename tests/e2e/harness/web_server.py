@@ -38,5 +38,38 @@ class WebServer:
         return log.read_text().splitlines() if log.exists() else []
 
     def stop(self):
-        script = settings.ftp_server_scripts() / "stop-ftp-server"
-        subprocess.run([str(script), str(self.state_dir)], check=True, timeout=60)
+        _stop(self.state_dir)
+
+
+class ScriptedWebServer:
+    """tests/servers' scripted HTTPS server, for the faults that nginx does
+    not play on demand (https-scripted-server.py names them), with the test
+    certificate on port; it serves what is put into home once it runs."""
+
+    def __init__(self, state_dir, port):
+        self.state_dir = Path(state_dir)
+        self.port = port
+
+    @property
+    def home(self):
+        return self.state_dir / "home"
+
+    def start(self):
+        script = settings.ftp_server_scripts() / "start-https-scripted"
+        subprocess.run([str(script), str(self.state_dir), str(self.port),
+                        str(settings.test_certificates() / "server")],
+                       stdin=subprocess.DEVNULL, check=True, timeout=60)
+
+    def requests(self):
+        """The request lines it logged, in order."""
+        log = self.state_dir / "server.log"
+        text = log.read_text(errors="replace") if log.exists() else ""
+        return [line.split('"')[1] for line in text.splitlines() if line.count('"') >= 2]
+
+    def stop(self):
+        _stop(self.state_dir)
+
+
+def _stop(state_dir):
+    script = settings.ftp_server_scripts() / "stop-ftp-server"
+    subprocess.run([str(script), str(state_dir)], check=True, timeout=60)
