@@ -44,6 +44,11 @@ def command_recorder_exe():
     return _existing_program("VOK_E2E_RECORDER")
 
 
+def trust_root_exe():
+    """Adds a PEM certificate to a prefix's trusted roots."""
+    return _existing_program("VOK_E2E_TRUST_ROOT")
+
+
 def wine_run():
     """cmake/wine-run: wine with the project's settings."""
     return _path("VOK_E2E_WINE_RUN")

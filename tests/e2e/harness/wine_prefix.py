@@ -65,11 +65,22 @@ class WinePrefix:
         if self._reg(*arguments) != 0:
             raise RuntimeError(f"reg failed twice:\n{self._reg_log.read_text(errors='replace')}")
 
+    def trust_root(self, pem_path):
+        """Adds the PEM certificate to the prefix's trusted roots (LocalMachine
+        "Root"), as an administrator installs a company's root."""
+        if self._run_logged(settings.trust_root_exe(), str(pem_path)) != 0:
+            raise RuntimeError(f"trust_root failed:\n{self._reg_log.read_text(errors='replace')}")
+
     def _reg(self, *arguments):
+        return self._run_logged("reg", *arguments)
+
+    def _run_logged(self, program, *arguments):
+        """Runs a console program in the prefix to its end, what it says kept
+        in reg.log; returns its exit status."""
         with open(self._reg_log, "ab") as log:
-            log.write(f"reg {' '.join(arguments)}\n".encode())
+            log.write(f"{program} {' '.join(arguments)}\n".encode())
             log.flush()
-            return subprocess.run([str(settings.wine_run()), "reg", *arguments],
+            return subprocess.run([str(settings.wine_run()), str(program), *arguments],
                                   env=self.environment, stdin=subprocess.DEVNULL, stdout=log,
                                   stderr=log, check=False, timeout=60).returncode
 
