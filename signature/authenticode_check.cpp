@@ -1,6 +1,7 @@
 #include "signature/authenticode_check.h"
 
 #include "signature/signer_name.h"
+#include "signature/wide_path.h"
 
 #include <windows.h>
 
@@ -11,17 +12,6 @@
 #include <string>
 
 namespace {
-
-std::wstring Wide(const char *utf8)
-{
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
-    if (length <= 0)
-        return std::wstring();
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, &wide[0], length);
-    wide.resize(static_cast<size_t>(length - 1));
-    return wide;
-}
 
 // WinVerifyTrust's verdict on the file: its signature, its digest, and the
 // revocation of its chain where that can be checked.
@@ -172,7 +162,7 @@ bool ChainHolds(Signature &signature)
 
 SignatureCheck CheckSignature(const char *path, const char *expectedSigner)
 {
-    const std::wstring widePath = Wide(path);
+    const std::wstring widePath = WidePath(path);
     std::string signerName;
     const bool signatureThere = ReadSignerName(path, signerName);
     const LONG verdict = VerifyTrust(widePath);
