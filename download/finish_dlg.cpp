@@ -4,6 +4,7 @@
 #include "download/installer_location.h"
 #include "framework/message_box.h"
 #include "resources/resource.h"
+#include "sapi/local_file_size.h"
 #include "wizard/file_list.h"
 #include "wizard/wizard_state.h"
 #include "wizard/working_paths.h"
@@ -67,7 +68,7 @@ bool CFinishDlg::SelectedInstaller(char *displayName, char *fileName, char *sign
 // Started as a program of its own once its signature allows it (the file may
 // have changed since it was fetched): the page stays open for the next one.
 // The shell quotes the path, and asks for elevation where the installer
-// needs it; an installer that is gone is not reported.
+// needs it; an installer that is gone is not reported, nor checked.
 void CFinishDlg::OnInstall()
 {
     char displayName[kWizardTextSize];
@@ -77,6 +78,8 @@ void CFinishDlg::OnInstall()
         return;
     char path[kWizardTextSize];
     DownloadPath(fileName, path);
+    if (LocalFileSize(path) < 0)
+        return;
     char text[kInstallTextSize];
     switch (DecideInstall(CheckSignature(path, signer), fileName, signer, text, sizeof text)) {
     case InstallAction::kStart:
