@@ -6,6 +6,7 @@
 #include "framework/message_box.h"
 #include "framework/message_pump.h"
 #include "resources/resource.h"
+#include "signature/authenticode_check.h"
 #include "wizard/file_list.h"
 #include "wizard/server_session.h"
 #include "wizard/web_server.h"
@@ -46,6 +47,13 @@ int OnTransferProgress(const char *text)
 {
     PumpDialogMessagesNowAndThen(runningPage);
     return RecordTransferReport(downloadProgress, text);
+}
+
+// Whether the installer at path may count: signed, validly, by the
+// catalogue's SIGNER, where it names one.
+bool SignedAsNamed(const ProductFiles &files, const char *path)
+{
+    return files.signer[0] == '\0' || CheckSignature(path, files.signer) == SignatureCheck::kValid;
 }
 
 // Called between the blocks of an installer being checked.
@@ -260,19 +268,20 @@ void CDownloadDlg::EndRun(bool complete)
 bool CDownloadDlg::FetchProduct(unsigned product)
 {
     for (;;) {
-        const TransferResult result = DownloadProduct(static_cast<int>(product));
+        ProductFiles files = {};
+        const TransferResult result = DownloadProduct(static_cast<int>(product), files);
         if (result)
             return true;
         if (result.outcome == TransferOutcome::kStopped || downloadProgress.stopRequested != 0)
             return false;
         char text[kFailureTextSize];
-        FailureText(DisplayName(product), result, text, sizeof text);
+        FailureText(DisplayName(product), files.signer, result, text, sizeof text);
         if (AfxMessageBox(text, MB_RETRYCANCEL | MB_ICONEXCLAMATION) != IDRETRY)
             return false;
     }
 }
 
-TransferResult CDownloadDlg::DownloadProduct(int product)
+TransferResult CDownloadDlg::DownloadProduct(int product, ProductFiles &files)
 {
     const TransferResult failed = {TransferOutcome::kFailed, 0};
     char fileListPath[kWizardTextSize];
@@ -280,14 +289,17 @@ TransferResult CDownloadDlg::DownloadProduct(int product)
     FILE *fileList = OpenFileList(fileListPath);
     if (fileList == nullptr)
         return failed;
-    ProductFiles files;
     const bool named = ReadProductFiles(fileList, product, files);
     fclose(fileList);
     if (!named)
         return failed;
+    char finalPath[kWizardTextSize];
+    DownloadPath(files.finalName, finalPath);
     switch (CheckDownloadedInstaller(files, OnHashProgress, downloadProgress)) {
     case InstallerState::kInPlace:
-        return {TransferOutcome::kDone, 0};
+        if (SignedAsNamed(files, finalPath))
+            return {TransferOutcome::kDone, 0};
+        break;
     case InstallerState::kStopped:
         return {TransferOutcome::kStopped, 0};
     case InstallerState::kMissing:
@@ -296,6 +308,13 @@ TransferResult CDownloadDlg::DownloadProduct(int product)
     const TransferResult transfer = TransferWithRetries(files);
     if (!transfer)
         return transfer;
+    char tempPath[kWizardTextSize];
+    ComponentPath(files.tempName, tempPath);
+    if (!SignedAsNamed(files, tempPath)) {
+        remove(tempPath);
+        RemoveValidator(tempPath);
+        return {TransferOutcome::kNotSigned, 0};
+    }
     ShowProductComplete(files.statedSize);
     if (!FinishProduct(files))
         return {TransferOutcome::kLocalFailure, 0};

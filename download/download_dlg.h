@@ -48,8 +48,9 @@ private:
     // Downloads the product, and again while the person answers a failure
     // with Retry. True when its installer is in the downloads folder.
     bool FetchProduct(unsigned product);
-    // One try at putting the product's installer into the downloads folder.
-    TransferResult DownloadProduct(int product);
+    // One try at putting the product's installer into the downloads folder;
+    // files gets its names as the catalogue gives them.
+    TransferResult DownloadProduct(int product, ProductFiles &files);
     // Transfers the product, on a new connection after each failure that
     // may pass, waiting as the retry schedule or the server says.
     TransferResult TransferWithRetries(const ProductFiles &files);

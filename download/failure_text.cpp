@@ -2,7 +2,8 @@
 
 #include <stdio.h>
 
-void FailureText(const char *product, const TransferResult &result, char *text, size_t size)
+void FailureText(const char *product, const char *signer, const TransferResult &result, char *text,
+                 size_t size)
 {
     switch (result.outcome) {
     case TransferOutcome::kConnectionLost:
@@ -25,6 +26,9 @@ void FailureText(const char *product, const TransferResult &result, char *text, 
         break;
     case TransferOutcome::kNotSecure:
         snprintf(text, size, "%s could not be downloaded: its address is not a secure https:// one.", product);
+        break;
+    case TransferOutcome::kNotSigned:
+        snprintf(text, size, "%s could not be downloaded: it is not signed by %s.", product, signer);
         break;
     default:
         snprintf(text, size, "%s could not be downloaded.", product);

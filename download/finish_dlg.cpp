@@ -1,5 +1,6 @@
 #include "download/finish_dlg.h"
 
+#include "download/install_decision.h"
 #include "download/installer_location.h"
 #include "framework/message_box.h"
 #include "resources/resource.h"
@@ -43,7 +44,7 @@ bool CFinishDlg::OnCommand(int id)
     }
 }
 
-bool CFinishDlg::SelectedInstaller(char *displayName, char *fileName)
+bool CFinishDlg::SelectedInstaller(char *displayName, char *fileName, char *signer)
 {
     const int selected = productList.GetCurSel();
     if (selected < 0) {
@@ -56,23 +57,38 @@ bool CFinishDlg::SelectedInstaller(char *displayName, char *fileName)
     FILE *fileList = OpenFileList(fileListPath);
     if (fileList == nullptr)
         return false;
-    const bool named = ReadInstallerName(
-        fileList, FindProductNumber(wizardState.productIds, displayName), fileName);
+    const unsigned product = FindProductNumber(wizardState.productIds, displayName);
+    const bool named = ReadInstallerName(fileList, product, fileName);
+    ReadInstallerSigner(fileList, product, signer);
     fclose(fileList);
     return named;
 }
 
-// Started as a program of its own: the page stays open for the next one. The
-// shell quotes the path, and asks for elevation where the installer needs it;
-// an installer that is gone is not reported.
+// Started as a program of its own once its signature allows it (the file may
+// have changed since it was fetched): the page stays open for the next one.
+// The shell quotes the path, and asks for elevation where the installer
+// needs it; an installer that is gone is not reported.
 void CFinishDlg::OnInstall()
 {
     char displayName[kWizardTextSize];
     char fileName[kWizardTextSize];
-    if (!SelectedInstaller(displayName, fileName))
+    char signer[kWizardTextSize];
+    if (!SelectedInstaller(displayName, fileName, signer))
         return;
     char path[kWizardTextSize];
     DownloadPath(fileName, path);
+    char text[kInstallTextSize];
+    switch (DecideInstall(CheckSignature(path, signer), fileName, signer, text, sizeof text)) {
+    case InstallAction::kStart:
+        break;
+    case InstallAction::kAsk:
+        if (AfxMessageBox(text, MB_YESNO | MB_ICONWARNING) != IDYES)
+            return;
+        break;
+    case InstallAction::kRefuse:
+        AfxMessageBox(text, MB_OK | MB_ICONSTOP);
+        return;
+    }
     SHELLEXECUTEINFOA execute = {};
     execute.cbSize = sizeof execute;
     execute.fMask = SEE_MASK_FLAG_NO_UI;
@@ -87,7 +103,8 @@ void CFinishDlg::OnLocate()
 {
     char displayName[kWizardTextSize];
     char fileName[kWizardTextSize];
-    if (!SelectedInstaller(displayName, fileName))
+    char signer[kWizardTextSize];
+    if (!SelectedInstaller(displayName, fileName, signer))
         return;
     char message[kLocateMessageSize];
     LocateMessage(displayName, wizardState.installRoot, fileName, message);

@@ -21,7 +21,7 @@ private:
     // The selected entry's text and its installer's file name; false after
     // "Please select a product..." or, silently, when the file list does not
     // name the installer.
-    bool SelectedInstaller(char *displayName, char *fileName);
+    bool SelectedInstaller(char *displayName, char *fileName, char *signer);
 
     CListBox productList;
 };

@@ -17,6 +17,13 @@ bool ReadInstallerName(FILE *fileList, unsigned product, char *fileName)
            IsSafeFileName(fileName);
 }
 
+void ReadInstallerSigner(FILE *fileList, unsigned product, char *signer)
+{
+    rewind(fileList);
+    if (ReadProductKeyValue(fileList, static_cast<int>(product), "SIGNER", signer) != KeyValue::kRead)
+        signer[0] = '\0';
+}
+
 void LocateMessage(const char *displayName, const char *installRoot, const char *fileName, char *out)
 {
     snprintf(out, kLocateMessageSize,

@@ -15,6 +15,9 @@ unsigned FindProductNumber(const StringList &productIds, const char *name);
 // downloads folder, as the download engine refuses it.
 bool ReadInstallerName(FILE *fileList, unsigned product, char *fileName);
 
+// The product's SIGNER into signer, empty when the catalogue names none.
+void ReadInstallerSigner(FILE *fileList, unsigned product, char *signer);
+
 // Room for a display name and a path of 255 characters each, and the words.
 const unsigned kLocateMessageSize = 1024;
 

@@ -39,5 +39,10 @@ bool ReadProductFiles(FILE *fileList, int product, ProductFiles &files)
     files.verified = hash != KeyValue::kAbsent;
     if (files.verified && (hash != KeyValue::kRead || !ParseSha256Hex(digest, files.sha256)))
         return false;
+    const KeyValue signer = ReadProductKeyValue(fileList, product, "SIGNER", files.signer);
+    if (signer == KeyValue::kAbsent)
+        files.signer[0] = '\0';
+    else if (signer != KeyValue::kRead)
+        return false;
     return IsSafeFileName(files.finalName) && IsSafeFileName(files.tempName);
 }

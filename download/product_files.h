@@ -15,15 +15,18 @@ struct ProductFiles {
     // else the vendor's server address and finalName); empty when it comes
     // from the FTP server.
     char source[kWizardTextSize];
+    // The common name of the certificate that must have signed the
+    // installer; empty when the catalogue names none.
+    char signer[kWizardTextSize];
     long long statedSize;
     bool verified;       // the catalogue gives the installer's SHA-256 ...
     Sha256Digest sha256; // ... this one
 };
 
-// Reads the product's FILENAME, TEMPNAME and FILESIZE keys, and SOURCE and
-// SHA256 where they are given. False when one of the first three is
+// Reads the product's FILENAME, TEMPNAME and FILESIZE keys, and SOURCE,
+// SHA256 and SIGNER where they are given. False when one of the first three is
 // missing, a name would leave its folder, SHA256 is there but not 64
-// hexadecimal digits, or the address under the vendor's web server would
+// hexadecimal digits, SIGNER is there without a value, or the address under the vendor's web server would
 // not fit. A SOURCE that is no https:// address is read as it
 // stands: the transfer refuses it, with its own message.
 bool ReadProductFiles(FILE *fileList, int product, ProductFiles &files);

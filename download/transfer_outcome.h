@@ -11,6 +11,7 @@ enum class TransferOutcome {
     kRefused,          // a 5xx FTP reply, an HTTP 404 and the like: the server will not send the file
     kUntrusted,        // the HTTPS server's certificate did not pass the check
     kNotSecure,        // the address, or a redirect, is no https:// one
+    kNotSigned,        // the installer is not signed, validly, by the catalogue's SIGNER
     kChecksumMismatch, // a fresh download that does not match the catalogue's SHA-256
     kNoSpace,          // the disk cannot hold the rest of the file
     kLocalFailure,     // the local file could not be written

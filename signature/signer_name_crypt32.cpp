@@ -1,6 +1,7 @@
 // On Windows: CryptoAPI finds the embedded signature and its signer's
 // certificate.
 #include "signature/signer_name.h"
+#include "signature/wide_path.h"
 
 #include <windows.h>
 
@@ -11,17 +12,6 @@
 namespace {
 
 const DWORD kEncoding = X509_ASN_ENCODING | PKCS_7_ASN_ENCODING;
-
-std::wstring Wide(const char *utf8)
-{
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
-    if (length <= 0)
-        return std::wstring();
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, &wide[0], length);
-    wide.resize(static_cast<size_t>(length - 1));
-    return wide;
-}
 
 // The common name without its NUL, as UTF-8; false when there is none.
 bool CommonName(PCCERT_CONTEXT certificate, std::string &commonName)
@@ -65,7 +55,7 @@ bool SignerCommonName(HCERTSTORE store, HCRYPTMSG message, std::string &commonNa
 
 bool ReadSignerName(const char *path, std::string &commonName)
 {
-    const std::wstring widePath = Wide(path);
+    const std::wstring widePath = WidePath(path);
     HCERTSTORE store = nullptr;
     HCRYPTMSG message = nullptr;
     if (widePath.empty() ||

@@ -66,7 +66,7 @@ int main(int argc, char **argv)
     RemoveValidator(options.localPath);
     if (!transfer.result) {
         char text[kFailureTextSize];
-        FailureText(options.url, transfer.result, text, sizeof text);
+        FailureText(options.url, "", transfer.result, text, sizeof text);
         std::fprintf(stderr, "https_bench: %s\n", text);
         std::remove(options.localPath);
         return 1;

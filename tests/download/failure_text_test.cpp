@@ -22,6 +22,8 @@ TEST(FailureText, EachCauseInItsWords)
         {{TransferOutcome::kServerBusy, 450}, "Alpha Suite could not be downloaded."},
         {{TransferOutcome::kUntrusted, 0},
          "Alpha Suite could not be downloaded: the host's certificate is not trusted."},
+        {{TransferOutcome::kNotSigned, 0},
+         "Alpha Suite could not be downloaded: it is not signed by Orvane Software Ltd."},
         {{TransferOutcome::kNotSecure, 0},
          "Alpha Suite could not be downloaded: its address is not a secure https:// one."},
         {{TransferOutcome::kLocalFailure, 0}, "Alpha Suite could not be downloaded."},
@@ -29,7 +31,7 @@ TEST(FailureText, EachCauseInItsWords)
     };
     for (const auto &c : cases) {
         char text[kFailureTextSize];
-        FailureText("Alpha Suite", c.result, text, sizeof text);
+        FailureText("Alpha Suite", "Orvane Software Ltd", c.result, text, sizeof text);
         EXPECT_STREQ(c.text, text);
     }
 }
@@ -38,8 +40,8 @@ TEST(FailureText, TheLongestNameStillEndsTheSentence)
 {
     const std::string name(255, 'n');
     char text[kFailureTextSize];
-    FailureText(name.c_str(), {TransferOutcome::kChecksumMismatch, 0}, text, sizeof text);
-    EXPECT_EQ(name + " could not be downloaded: the file does not match the vendor's checksum.", text);
+    FailureText(name.c_str(), name.c_str(), {TransferOutcome::kNotSigned, 0}, text, sizeof text);
+    EXPECT_EQ(name + " could not be downloaded: it is not signed by " + name + ".", text);
 }
 
 TEST(FailureText, RetryCountdown)

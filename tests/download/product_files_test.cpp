@@ -68,6 +68,16 @@ TEST(ProductFiles, SourceWhereTheCatalogueGivesOne)
     wizardState.serverUrl[0] = '\0';
 }
 
+TEST(ProductFiles, SignerWhereTheCatalogueNamesOne)
+{
+    ProductFiles files;
+    ASSERT_TRUE(Read(kTwoProducts, 0, files));
+    EXPECT_STREQ("", files.signer);
+    ASSERT_TRUE(Read(std::string(kTwoProducts) + "PRODUCT0SIGNER: \"Orvane Software Ltd\"\n", 0, files));
+    EXPECT_STREQ("Orvane Software Ltd", files.signer);
+    EXPECT_FALSE(Read(std::string(kTwoProducts) + "PRODUCT0SIGNER:\n", 0, files)) << "a key without value";
+}
+
 TEST(ProductFiles, MissingKeysAndUnsafeNamesFailTheProduct)
 {
     const struct {

@@ -69,6 +69,7 @@ class ProfileOutsideTheCodePage(DownloadCase):
         self.assert_message('"Zażółć Studio" can be found at the following location:\n\n'
                             rf"{INSTALL_ROOT}\Downloads\product0.exe")
         self.robot.click(wizard.FINISH_INSTALL)
+        self.assert_unsigned_question_answered_yes("product0.exe")
         starts = CommandLog(self.working_file("downloads", "product0.exe.log")).wait_for(1)
         self.assertEqual(len(starts), 1, starts)
         self.assertIn(rf"{INSTALL_ROOT}\downloads\product0.exe", starts[0])

@@ -38,6 +38,11 @@ class DownloadCase(WizardCase):
     def assert_installed(self, name, content):
         self.assertEqual(self.working_file("downloads", name).read_bytes(), content, name)
 
+    def assert_unsigned_question_answered_yes(self, file_name):
+        """Install... of an unsigned installer whose catalogue names no signer asks first."""
+        self.assertEqual(self.robot.wait_message(), f"{file_name} is not signed. Start it anyway?")
+        self.robot.answer("yes")
+
     def retrieved(self):
         return [line for line in self.server.commands() if line.startswith("RETR ")]
 
