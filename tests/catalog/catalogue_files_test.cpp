@@ -1,4 +1,5 @@
 // Check with --files, and build: the catalogue against the files in its folder.
+#include "tests/catalog/finding_messages.h"
 #include "tests/catalog/scratch_folder.h"
 #include "tests/wizard/bitmap_files.h"
 #include "tools/catalog/catalogue_build.h"
@@ -21,14 +22,6 @@ std::string PanelBitmap(uint16_t bits = 8, int32_t width = 150)
     shape.height = 300;
     shape.bitsPerPixel = bits;
     return MakeBitmap(shape);
-}
-
-std::vector<std::string> Messages(const Findings &findings)
-{
-    std::vector<std::string> messages;
-    for (const Finding &finding : findings.All())
-        messages.push_back(finding.key + ": " + finding.message);
-    return messages;
 }
 
 TEST(CatalogueFolder, InstallersAndPanelsAreCheckedAgainstTheFolder)

@@ -86,4 +86,18 @@ TEST(SignerNameDamage, BytesAppendedAfterTheSignatureLeaveTheSigner)
     EXPECT_EQ(commonName, "Orvane Software Ltd");
 }
 
+TEST(SignerNamePath, APathInAnyScriptIsTakenAsUtf8)
+{
+    const ScratchFolder folder("signer-name-path");
+    // Made through the wide form of the name, so that it exists whatever the
+    // process's code page.
+    const char utf8Name[] = "\xC5\x81ukasz \xE6\x9D\xB1\xE4\xBA\xAC.exe";
+    const std::filesystem::path path =
+        std::filesystem::path(folder.Path()) / std::filesystem::u8path(utf8Name);
+    std::filesystem::copy_file(Installer("signer.exe"), path);
+    std::string commonName;
+    EXPECT_TRUE(ReadSignerName((folder.Path() + "/" + utf8Name).c_str(), commonName));
+    EXPECT_EQ(commonName, "Orvane Software Ltd");
+}
+
 } // namespace

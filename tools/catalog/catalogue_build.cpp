@@ -1,6 +1,7 @@
 #include "tools/catalog/catalogue_build.h"
 
 #include "hash/sha256.h"
+#include "signature/signer_name.h"
 #include "tools/catalog/catalogue_check.h"
 #include "tools/catalog/catalogue_writer.h"
 #include "tools/catalog/product_description.h"
@@ -52,7 +53,7 @@ bool InstallerDigest(const fs::path &path, std::string &hex)
 }
 
 // The product of an entry, with the size, temporary name and SHA-256 of its
-// installer.
+// installer, and its signer when it is signed.
 bool DescribeInstaller(const fs::path &folder, const ProductEntry &entry, CatalogueProduct &product,
                        Findings &errors)
 {
@@ -67,12 +68,13 @@ bool DescribeInstaller(const fs::path &folder, const ProductEntry &entry, Catalo
         errors.Add(entry.line, "", Quoted(entry.file) + " is no file of " + folder.string());
         return false;
     }
-    product = {entry.name, entry.url, entry.file, "", fs::file_size(path, error), "", ""};
+    product = {entry.name, entry.url, entry.file, "", fs::file_size(path, error), "", "", ""};
     if (error || !TemporaryName(path.string(), entry.file, product.tempName) ||
         !InstallerDigest(path, product.sha256)) {
         errors.Add(entry.line, "", Quoted(entry.file) + " cannot be read");
         return false;
     }
+    ReadSignerName(path.string().c_str(), product.signer);
     return true;
 }
 

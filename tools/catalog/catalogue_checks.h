@@ -23,11 +23,13 @@ void CheckBitmaps(const CatalogueReading &reading, Findings &findings);
 // Where and how the product list ends, display names and web addresses.
 void CheckProducts(const CatalogueReading &reading, Findings &findings);
 
-// Each listed product's installer name, temporary name, size and SHA-256.
+// Each listed product's installer name, temporary name, size, SHA-256,
+// source and signer.
 void CheckProductFiles(const CatalogueReading &reading, Findings &findings);
 
 // The files in folder that the catalogue names: there, of the stated size
-// and SHA-256, and the bitmaps panels that the wizard shows.
+// and SHA-256, signed by the stated signer, and the bitmaps panels that the
+// wizard shows.
 void CheckFolder(const CatalogueReading &reading, const std::string &folder, Findings &findings);
 
 #endif

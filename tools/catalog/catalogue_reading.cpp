@@ -48,6 +48,7 @@ void ReadProductFiles(FILE *file, const CatalogueLines &lines, unsigned number, 
     product.fileSize = ReadKey(file, lines, ProductKey(number, "FILESIZE"));
     product.sha256 = ReadKey(file, lines, ProductKey(number, "SHA256"));
     product.source = ReadKey(file, lines, ProductKey(number, "SOURCE"));
+    product.signer = ReadKey(file, lines, ProductKey(number, "SIGNER"));
 }
 
 } // namespace
@@ -76,7 +77,7 @@ std::vector<const KeyRead *> AllReads(const CatalogueReading &reading)
     reads.push_back(&reading.bitmapEnd);
     for (const ProductReads &product : reading.products) {
         for (const KeyRead *read : {&product.id, &product.url, &product.fileName, &product.tempName,
-                                    &product.fileSize, &product.sha256, &product.source})
+                                    &product.fileSize, &product.sha256, &product.source, &product.signer})
             reads.push_back(read);
     }
     reads.push_back(&reading.nextId);

@@ -19,6 +19,7 @@ struct ProductReads {
     KeyRead fileSize;
     KeyRead sha256; // optional: the wizard checks the installer when it is there
     KeyRead source; // optional: the https:// address the installer comes from
+    KeyRead signer; // optional: the common name of the certificate that must have signed it
 };
 
 struct CatalogueReading {

@@ -52,6 +52,8 @@ std::string CatalogueText(const std::vector<std::string> &bitmaps, const std::ve
                 Line(key + "FILESIZE", std::to_string(product.size)) + Line(key + "SHA256", product.sha256);
         if (!product.source.empty())
             text += Line(key + "SOURCE", QuotedValueText(product.source));
+        if (!product.signer.empty())
+            text += Line(key + "SIGNER", QuotedValueText(product.signer));
     }
     return text;
 }

@@ -15,6 +15,7 @@ struct CatalogueProduct {
     uintmax_t size;
     std::string sha256; // lower-case hexadecimal digits
     std::string source; // the https:// address of the installer, or empty
+    std::string signer; // the common name of the installer's signing certificate, or empty
 };
 
 std::string CatalogueText(const std::vector<std::string> &bitmaps, const std::vector<CatalogueProduct> &products);

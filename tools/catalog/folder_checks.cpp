@@ -3,6 +3,7 @@
 #include "tools/catalog/value_checks.h"
 
 #include "hash/sha256.h"
+#include "signature/signer_name.h"
 #include "wizard/file_list.h"
 
 #include <filesystem>
@@ -48,6 +49,21 @@ void CheckDigest(const ProductReads &product, const fs::path &path, Findings &fi
                      DownloadFails(product.id));
 }
 
+// Against the signer the catalogue names: the wizard refuses anything else.
+void CheckSignature(const ProductReads &product, const fs::path &path, Findings &findings)
+{
+    const KeyRead &stated = product.signer;
+    if (stated.outcome != KeyOutcome::kRead)
+        return;
+    std::string signer;
+    const std::string installer = Quoted(product.fileName.value);
+    if (!ReadSignerName(path.string().c_str(), signer))
+        findings.Add(LineOf(stated), stated.key, installer + " is not signed" + DownloadFails(product.id));
+    else if (signer != stated.value)
+        findings.Add(LineOf(stated), stated.key,
+                     installer + " is signed by " + Quoted(signer) + DownloadFails(product.id));
+}
+
 void CheckInstaller(const ProductReads &product, const std::string &folder, Findings &findings)
 {
     fs::path path;
@@ -66,6 +82,7 @@ void CheckInstaller(const ProductReads &product, const std::string &folder, Find
                      product.fileSize.value + ", but " + Quoted(product.fileName.value) + " has " +
                          std::to_string(size) + " bytes");
     CheckDigest(product, path, findings);
+    CheckSignature(product, path, findings);
 }
 
 void CheckPanel(const KeyRead &bitmap, const std::string &folder, Findings &findings)

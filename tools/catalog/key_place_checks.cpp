@@ -7,7 +7,8 @@
 
 namespace {
 
-const char *const kProductSuffixes[] = {"ID", "URL", "FILENAME", "TEMPNAME", "FILESIZE", "SHA256", "SOURCE"};
+const char *const kProductSuffixes[] = {"ID", "URL", "FILENAME", "TEMPNAME", "FILESIZE", "SHA256", "SOURCE",
+                                        "SIGNER"};
 const unsigned kProductLimit = 256;
 
 // The number in a key name where the wizard writes one: decimal, without

@@ -52,6 +52,13 @@ void CheckSource(const ProductReads &product, Findings &findings)
                      Quoted(source.value) + " is no https:// address" + DownloadFails(product.id));
 }
 
+// Optional; once given, the installer must be signed by that name.
+void CheckSigner(const ProductReads &product, Findings &findings)
+{
+    CheckHasValue(product, product.signer, findings);
+    CheckValueText(product.signer, "signer name", ValueKind::kText, findings);
+}
+
 void CheckSize(const KeyRead &size, Findings &findings)
 {
     long long count;
@@ -77,6 +84,7 @@ void CheckProductFiles(const CatalogueReading &reading, Findings &findings)
         CheckSize(product.fileSize, findings);
         CheckDigest(product, findings);
         CheckSource(product, findings);
+        CheckSigner(product, findings);
         if (product.tempName.outcome != KeyOutcome::kRead)
             continue;
         const auto first = firstWithTempName.emplace(FoldedCase(product.tempName.value), &product.tempName);

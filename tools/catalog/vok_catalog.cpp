@@ -23,6 +23,7 @@ const char kUsage[] =
     "       one product a line, in the order the wizard lists them,\n"
     "           display name | web address | installer file\n"
     "       (lines that begin with # are skipped), then checks what it wrote.\n"
+    "       A signed installer's signer is named (PRODUCT<n>SIGNER).\n"
     "       With --source-base, each product's installer is to come from URL\n"
     "       (https://) followed by the installer's name (PRODUCT<n>SOURCE).\n";
 

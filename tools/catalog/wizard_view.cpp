@@ -35,7 +35,8 @@ std::string Product(unsigned number, const ProductReads &product)
     return "  " + ProductKey(number, "") + ": " + ValueOf(product.id) + "\n    web address: " +
            ValueOf(product.url) + "\n    installer: " + ValueOf(product.fileName) + ", " +
            (size.outcome == KeyOutcome::kRead ? size.value : ValueOf(size)) + " bytes, partial download " +
-           ValueOf(product.tempName) + "\n";
+           ValueOf(product.tempName) +
+           (product.signer.outcome == KeyOutcome::kAbsent ? "" : ", signed by " + ValueOf(product.signer)) + "\n";
 }
 
 } // namespace

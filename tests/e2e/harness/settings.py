@@ -55,7 +55,7 @@ def wine_run():
 
 
 def ftp_server_scripts():
-    """tests/servers: start-pyftpdlib and stop-ftp-server."""
+    """tests/servers: start-pyftpdlib, stop-ftp-server and sign-installer."""
     return _path("VOK_E2E_SERVERS")
 
 
