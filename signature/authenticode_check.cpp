@@ -14,9 +14,11 @@
 namespace {
 
 // WinVerifyTrust's verdict on the file: its signature, its digest, and the
-// revocation of its chain where that can be checked.
-LONG VerifyTrust(const std::wstring &path)
+// revocation of its chain where that can be checked; verifiedAt gets the
+// time that the signature is judged at, the timestamp's where it has one.
+LONG VerifyTrust(const std::wstring &path, FILETIME &verifiedAt)
 {
+    GetSystemTimeAsFileTime(&verifiedAt);
     WINTRUST_FILE_INFO file = {};
     file.cbStruct = sizeof file;
     file.pcwszFilePath = path.c_str();
@@ -30,6 +32,11 @@ LONG VerifyTrust(const std::wstring &path)
     data.dwProvFlags = WTD_REVOCATION_CHECK_CHAIN_EXCLUDE_ROOT;
     GUID action = WINTRUST_ACTION_GENERIC_VERIFY_V2;
     const LONG verdict = WinVerifyTrust(static_cast<HWND>(INVALID_HANDLE_VALUE), &action, &data);
+    CRYPT_PROVIDER_DATA *provider = WTHelperProvDataFromStateData(data.hWVTStateData);
+    CRYPT_PROVIDER_SGNR *signer = provider != nullptr ? WTHelperGetProvSignerFromChain(provider, 0, FALSE, 0)
+                                                      : nullptr;
+    if (signer != nullptr)
+        verifiedAt = signer->sftVerifyAsOf;
     data.dwStateAction = WTD_STATEACTION_CLOSE;
     WinVerifyTrust(static_cast<HWND>(INVALID_HANDLE_VALUE), &action, &data);
     return verdict;
@@ -82,51 +89,7 @@ public:
         return signer;
     }
 
-    // The time of an old-style counter-signature (a timestamp), else now:
-    // the time at which the chain must hold.
-    FILETIME SigningTime() const
-    {
-        FILETIME now;
-        GetSystemTimeAsFileTime(&now);
-        DWORD size = 0;
-        if (message == nullptr || !CryptMsgGetParam(message, CMSG_SIGNER_UNAUTH_ATTR_PARAM, 0, nullptr, &size))
-            return now;
-        std::string buffer(size, '\0');
-        if (!CryptMsgGetParam(message, CMSG_SIGNER_UNAUTH_ATTR_PARAM, 0, &buffer[0], &size))
-            return now;
-        const CRYPT_ATTRIBUTES *attributes = reinterpret_cast<const CRYPT_ATTRIBUTES *>(buffer.data());
-        for (DWORD i = 0; i < attributes->cAttr; ++i) {
-            const CRYPT_ATTRIBUTE &attribute = attributes->rgAttr[i];
-            FILETIME stamped;
-            if (strcmp(attribute.pszObjId, szOID_RSA_counterSign) == 0 && attribute.cValue > 0 &&
-                CounterSignatureTime(attribute.rgValue[0], stamped))
-                return stamped;
-        }
-        return now;
-    }
-
 private:
-    static bool CounterSignatureTime(const CRYPT_ATTR_BLOB &blob, FILETIME &time)
-    {
-        DWORD size = 0;
-        const DWORD encoding = X509_ASN_ENCODING | PKCS_7_ASN_ENCODING;
-        if (!CryptDecodeObject(encoding, PKCS7_SIGNER_INFO, blob.pbData, blob.cbData, 0, nullptr, &size))
-            return false;
-        std::string buffer(size, '\0');
-        if (!CryptDecodeObject(encoding, PKCS7_SIGNER_INFO, blob.pbData, blob.cbData, 0, &buffer[0], &size))
-            return false;
-        const CMSG_SIGNER_INFO *info = reinterpret_cast<const CMSG_SIGNER_INFO *>(buffer.data());
-        for (DWORD i = 0; i < info->AuthAttrs.cAttr; ++i) {
-            const CRYPT_ATTRIBUTE &attribute = info->AuthAttrs.rgAttr[i];
-            DWORD timeSize = sizeof time;
-            if (strcmp(attribute.pszObjId, szOID_RSA_signingTime) == 0 && attribute.cValue > 0 &&
-                CryptDecodeObject(encoding, szOID_RSA_signingTime, attribute.rgValue[0].pbData,
-                                  attribute.rgValue[0].cbData, 0, &time, &timeSize))
-                return true;
-        }
-        return false;
-    }
-
     HCERTSTORE store = nullptr;
     HCRYPTMSG message = nullptr;
     PCCERT_CONTEXT signer = nullptr;
@@ -137,14 +100,13 @@ private:
 const DWORD kRevocationUnknown = CERT_TRUST_REVOCATION_STATUS_UNKNOWN | CERT_TRUST_IS_OFFLINE_REVOCATION;
 
 // The signer's chain, built from the signature's certificates, leads to a
-// trusted root with no flaw, and every certificate in it was valid when the
-// file was signed (or is now, without a timestamp).
-bool ChainHolds(Signature &signature)
+// trusted root with no flaw, and every certificate in it was valid at the
+// time: the timestamp's, or now without one.
+bool ChainHolds(Signature &signature, FILETIME at)
 {
     PCCERT_CONTEXT signer = signature.Signer();
     if (signer == nullptr)
         return false;
-    FILETIME at = signature.SigningTime();
     CERT_CHAIN_PARA para = {};
     para.cbSize = sizeof para;
     PCCERT_CHAIN_CONTEXT chain = nullptr;
@@ -165,7 +127,8 @@ SignatureCheck CheckSignature(const char *path, const char *expectedSigner)
     const std::wstring widePath = WidePath(path);
     std::string signerName;
     const bool signatureThere = ReadSignerName(path, signerName);
-    const LONG verdict = VerifyTrust(widePath);
+    FILETIME verifiedAt;
+    const LONG verdict = VerifyTrust(widePath, verifiedAt);
     // Bytes appended after a signature read as none to WinVerifyTrust; the
     // signature is still there, and no longer covers the file.
     if (!signatureThere)
@@ -176,7 +139,7 @@ SignatureCheck CheckSignature(const char *path, const char *expectedSigner)
     if (!Passes(verdict))
         return SignatureCheck::kInvalid;
     Signature signature(widePath);
-    if (!ChainHolds(signature))
+    if (!ChainHolds(signature, verifiedAt))
         return SignatureCheck::kInvalid;
     if (expectedSigner != nullptr && expectedSigner[0] != '\0' && signerName != expectedSigner)
         return SignatureCheck::kOtherSigner;
