@@ -1,7 +1,6 @@
 """https_bench against the test tree's nginx: a file fetched in several
 ranges lands whole, and each failure ends with status 1, its own message and
-no file left behind; rounds.py reports its rounds next to curl's and stops
-at a client that fails or brings other bytes.
+no file left behind.
 
 usage: test_https_bench.py HTTPS_BENCH WORK_DIR
 CTest starts nginx and sets VOK_HTTPS_NGINX, VOK_HTTPS_NGINX_HOME,
@@ -13,7 +12,6 @@ import sys
 import unittest
 
 HTTPS_BENCH, WORK = sys.argv[1], sys.argv[2]
-ROUNDS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "rounds.py")
 NAME = "https_bench_test.bin"
 MIB = 1 << 20
 # Two whole ranges of 1 MiB and a short third one.
@@ -86,42 +84,6 @@ class HttpsBenchTest(unittest.TestCase):
                                           text=True, timeout=10)
                 self.assertEqual(finished.returncode, 2)
                 self.assertTrue(finished.stderr.startswith("usage: https_bench URL"))
-
-
-class RoundsTest(unittest.TestCase):
-    def rounds(self, address, served):
-        return subprocess.run(
-            ["/usr/bin/python3", ROUNDS, address, served, ca_file(),
-             os.path.join(WORK, "rounds"), "--name", "libcurl", "--rounds", "2", "--",
-             HTTPS_BENCH], capture_output=True, text=True, timeout=120)
-
-    def test_rounds_then_means_and_bests(self):
-        finished = self.rounds(url("VOK_HTTPS_NGINX"), served_path())
-        self.assertEqual(finished.returncode, 0, finished.stderr)
-        rate = r" +[\d.]+ MiB/s"
-        self.assertRegex(finished.stdout,
-                         rf"^round 1: +libcurl{rate} +curl{rate} +libcurl/curl [\d.]+\n"
-                         rf"round 2: .*\nmean: +libcurl{rate} +curl{rate} .*\nbest: .*\n$")
-        self.assertEqual(os.listdir(os.path.join(WORK, "rounds")), [])
-
-    def test_stops_at_a_failure(self):
-        other = os.path.join(WORK, "other.bin")
-        with open(other, "wb") as file:
-            file.write(CONTENT[:-1] + b"!")
-        absent = url("VOK_HTTPS_NGINX", "absent.bin")
-        cases = [
-            (url("VOK_HTTPS_NGINX"), other,
-             f"rounds.py: libcurl's download differs from {other}\n"),
-            (absent, served_path(), f"rounds.py: {HTTPS_BENCH} failed (1):\n"
-                                    f"https_bench: {absent} could not be downloaded: "
-                                    "the server refused the file (404).\n"),
-        ]
-        for address, served, message in cases:
-            with self.subTest(message=message):
-                finished = self.rounds(address, served)
-                self.assertEqual(finished.returncode, 1)
-                self.assertEqual(finished.stderr, message)
-                self.assertEqual(os.listdir(os.path.join(WORK, "rounds")), [])
 
 
 if __name__ == "__main__":
